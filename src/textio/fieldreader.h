@@ -30,7 +30,16 @@ public:
     bool atEnd();
 
 private:
+    // Characters looked at by atEnd() are kept here until they are read, so
+    // looking ahead never changes what the next call returns.
+    int peek();
+    int get();
+    void consumeLineEnd();
+
     std::istream& in_;
+    std::string ahead_;
+    // The last field ended at a comma: the next one exists even if empty.
+    bool afterComma_ = false;
 };
 
 }  // namespace tintara::textio

@@ -1,0 +1,67 @@
+#include "textio/printstyle.h"
+
+#include "textio/formats.h"
+
+namespace tintara::textio {
+
+namespace {
+
+constexpr std::size_t zoneWidth = 14;
+
+// Columns taken by a text: UTF-8 continuation bytes do not move the column.
+std::size_t columns(const std::string& text) {
+    std::size_t n = 0;
+    for (unsigned char c : text) n += (c & 0xC0) != 0x80 ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+PrintLine& PrintLine::text(std::string_view item) {
+    line_ += item;
+    return *this;
+}
+
+PrintLine& PrintLine::number(float item) {
+    line_ += signedNumber(item);
+    line_ += ' ';
+    return *this;
+}
+
+PrintLine& PrintLine::zoneText(std::string_view item) {
+    toNextZone();
+    return text(item);
+}
+
+PrintLine& PrintLine::zoneNumber(float item) {
+    toNextZone();
+    return number(item);
+}
+
+std::string PrintLine::finish() const { return line_ + std::string(lineEnd); }
+
+// A line standing exactly at a zone start (an empty one included) stays put;
+// otherwise blanks fill up to the next start, so an item that ran into a zone
+// pushes the next one on to the zone after.
+void PrintLine::toNextZone() {
+    const std::size_t used = columns(line_) % zoneWidth;
+    if (used != 0) line_.append(zoneWidth - used, ' ');
+}
+
+std::string writeLine(const std::vector<WriteField>& fields) {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) out += ',';
+        if (const auto* text = std::get_if<std::string>(&fields[i])) {
+            out += '"';
+            out += *text;
+            out += '"';
+        } else {
+            out += plainNumber(std::get<float>(fields[i]));
+        }
+    }
+    out += lineEnd;
+    return out;
+}
+
+}  // namespace tintara::textio

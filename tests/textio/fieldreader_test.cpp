@@ -1,0 +1,58 @@
+#include "textio/fieldreader.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace tintara::textio {
+namespace {
+
+std::vector<std::string> allFields(const std::string& text) {
+    std::istringstream in(text);
+    FieldReader reader(in);
+    std::vector<std::string> out;
+    while (auto f = reader.field()) out.push_back(*f);
+    return out;
+}
+
+using ::testing::ElementsAre;
+
+TEST(FieldReader, SplitsFields) {
+    EXPECT_THAT(allFields("  a , \"b, c\" ,d"), ElementsAre("a", "b, c", "d"));
+    EXPECT_THAT(allFields("\" x \",y"), ElementsAre(" x ", "y"));
+    EXPECT_THAT(allFields("a,,b"), ElementsAre("a", "", "b"));
+    EXPECT_THAT(allFields("a,\r\nb"), ElementsAre("a", "", "b"));
+    EXPECT_THAT(allFields("\"q\"junk , r"), ElementsAre("q", "r"));
+    EXPECT_THAT(allFields("\"open\nnext"), ElementsAre("open", "next"));
+    EXPECT_THAT(allFields("a,b\r\nc\nd\re\r\n\r\n"), ElementsAre("a", "b", "c", "d", "e"));
+    // A record split over lines reads the same as on one line.
+    EXPECT_EQ(allFields("1,2,\"x\",4\r\n"), allFields("1,2\r\n\"x\"\r\n  4"));
+    EXPECT_THAT(allFields(""), ElementsAre());
+}
+
+TEST(FieldReader, LinesNumbersAndEnd) {
+    std::istringstream in("Title, with comma\r\n 1.5 , abc,\"7\"\r\n  tag line\r\n\r\n  \n");
+    FieldReader reader(in);
+    EXPECT_EQ(reader.line(), "Title, with comma");
+    EXPECT_EQ(reader.number(), 1.5);
+    EXPECT_EQ(reader.number(), std::nullopt);  // "abc" consumed
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.number(), 7.0);
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.line(), "  tag line");  // looking ahead kept the blanks
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_EQ(reader.field(), std::nullopt);
+    EXPECT_EQ(reader.number(), std::nullopt);
+    EXPECT_EQ(reader.line(), std::nullopt);
+    reader.skipLine();
+
+    std::istringstream in2("skip, me\r\nkeep\r\n");
+    FieldReader reader2(in2);
+    reader2.skipLine();
+    EXPECT_EQ(reader2.field(), "keep");
+}
+
+}  // namespace
+}  // namespace tintara::textio
