@@ -42,6 +42,14 @@ struct MunsellColour {
 // Munsell hue number, value and chroma of X, Y, Z under illuminant C; X + Y + Z
 // must be positive. A negative Y is raised to 0 in the caller's variable.
 // A colour of value 10 or more is located on the value-10 level alone.
+// X + Y + Z not positive, or a component or the value not finite, gives
+// H = V = C = 0 with neither level found.
 MunsellColour xyy2mun(float X, float& Y, float Z, const RenotationTable& table, bool pwd);
+
+class RenotationCorners;
+
+// The same conversion on the float corners of a table (renotation_corners.h),
+// for converting many colours; the results are those of the table overload.
+MunsellColour xyy2mun(float X, float& Y, float Z, const RenotationCorners& corners, bool pwd);
 
 }  // namespace tintara::munsell

@@ -65,3 +65,18 @@ std::string writeLine(const std::vector<WriteField>& fields) {
 }
 
 }  // namespace tintara::textio
+
+namespace tintara::textio {
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+}  // namespace tintara::textio

@@ -36,4 +36,8 @@ private:
 using WriteField = std::variant<std::string, float>;
 std::string writeLine(const std::vector<WriteField>& fields);
 
+// A field of a plain CSV table for other programs: quoted only when it holds a
+// comma, a quote or a line end, with inner quotes doubled.
+std::string csvField(std::string_view text);
+
 }  // namespace tintara::textio

@@ -1,0 +1,145 @@
+// The cell search of one value level, written once for any source of corner
+// points: the renotation table itself, or its float copy (RenotationCorners)
+// when many colours are converted. Both give the same corners, so the same
+// results.
+#pragma once
+
+#include <algorithm>
+
+#include "colorimetry/conditions.h"
+#include "munsell/cell_geometry.h"
+#include "munsell/cie_to_munsell.h"
+
+namespace tintara::munsell::search {
+
+using geometry::Point;
+
+inline constexpr int notFound = loadedHues;  // hue index reported when no cell holds the point
+inline constexpr int halvings = 50;
+
+// Corner points read straight from the table.
+struct TableCorners {
+    const RenotationTable& table;
+
+    Point at(int level, int hue, int chroma) const {
+        return {static_cast<float>(table.x(level, hue, chroma) / 10000.0),
+                static_cast<float>(table.y(level, hue, chroma) / 10000.0)};
+    }
+    // Cells of the strip from hue index h to h + 1 that have all four corners,
+    // counted outwards from the white.
+    int stripLength(int level, int hue) const {
+        int c = 0;
+        while (c + 1 < tableChromas && table.x(level, hue, c + 1) != 0 &&
+               table.y(level, hue, c + 1) != 0 && table.x(level, hue + 1, c + 1) != 0 &&
+               table.y(level, hue + 1, c + 1) != 0) {
+            ++c;
+        }
+        return c;
+    }
+};
+
+// Hue by hue from index 0, and within a hue strip from the white outwards; a
+// point on a shared edge belongs to the cell met first.
+template <class Corners>
+Cell findCell(const Corners& corners, float x, float y, int level) {
+    if (level < 0 || level >= tableValues) return {notFound, 0};
+    const Point white{colorimetry::cWhiteX, colorimetry::cWhiteY};
+    for (int h = 0; h < loadedHues; ++h) {
+        const int length = corners.stripLength(level, h);
+        Point a = white, b = white;
+        for (int c = 0; c < length; ++c) {
+            const Point d = corners.at(level, h, c + 1), cc = corners.at(level, h + 1, c + 1);
+            if (geometry::inQuad(x, y, a, b, cc, d)) {
+                return {static_cast<std::int16_t>(h), static_cast<std::int16_t>(c)};
+            }
+            a = d;
+            b = cc;
+        }
+    }
+    return {notFound, 0};
+}
+
+struct Quad {
+    Point a, b, cc, d;  // inner lower hue, inner upper hue, outer upper hue, outer lower hue
+};
+
+template <class Corners>
+Quad readCell(const Corners& corners, int level, int h, int c) {
+    return {corners.at(level, h, c), corners.at(level, h + 1, c),
+            corners.at(level, h + 1, c + 1), corners.at(level, h, c + 1)};
+}
+
+// A point on the line between the halves can test outside both, since the
+// midpoints are rounded to float; it then stays on its side of that line
+// instead of drifting to the far half. Interior points are unaffected.
+inline bool inLowerHueHalf(const Quad& q, Point m1, Point m2, float x, float y) {
+    if (geometry::inQuad(x, y, q.a, m1, m2, q.d)) return true;
+    if (geometry::inQuad(x, y, m1, q.b, q.cc, m2)) return false;
+    return geometry::edgeValue(m1, m2, x, y) <= 0;
+}
+
+inline bool inInnerChromaHalf(const Quad& q, Point p, Point r, float x, float y) {
+    if (geometry::inQuad(x, y, q.a, q.b, r, p)) return true;
+    if (geometry::inQuad(x, y, p, r, q.cc, q.d)) return false;
+    return geometry::edgeValue(p, r, x, y) >= 0;
+}
+
+inline bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
+
+// Once a halving leaves the quadrilateral as it was, every further step would
+// repeat it with the same midpoints, so stopping there gives the result of all
+// 50 steps. In single precision that happens after about 25 steps.
+inline bool replace(Point& corner1, Point by1, Point& corner2, Point by2) {
+    const bool same = corner1 == by1 && corner2 == by2;
+    corner1 = by1;
+    corner2 = by2;
+    return same;
+}
+
+// The last midpoint of the outer edge after halving in hue.
+inline Point halveHue(Quad q, float x, float y) {
+    Point m2;
+    for (int i = 0; i < halvings; ++i) {
+        const Point m1 = geometry::midpoint(q.a, q.b);
+        m2 = geometry::midpoint(q.d, q.cc);
+        const bool settled = inLowerHueHalf(q, m1, m2, x, y) ? replace(q.b, m1, q.cc, m2)
+                                                              : replace(q.a, m1, q.d, m2);
+        if (settled) break;
+    }
+    return m2;
+}
+
+// The last midpoint of the lower-hue radial edge after halving in chroma.
+inline Point halveChroma(Quad q, float x, float y) {
+    Point p;
+    for (int i = 0; i < halvings; ++i) {
+        p = geometry::midpoint(q.a, q.d);
+        const Point r = geometry::midpoint(q.b, q.cc);
+        const bool settled = inInnerChromaHalf(q, p, r, x, y) ? replace(q.d, p, q.cc, r)
+                                                               : replace(q.a, p, q.b, r);
+        if (settled) break;
+    }
+    return p;
+}
+
+inline float fraction(float part, float whole) {
+    return whole > 0 ? static_cast<float>(static_cast<double>(part) / whole) : 0.0f;
+}
+
+// Indices are kept inside the array: hue index 40 (the not-found cell) reaches
+// the empty index 41, chroma at most index 30.
+template <class Corners>
+HueChroma refineCell(const Corners& corners, float x, float y, int level, Cell cell) {
+    level = std::clamp(level, 0, tableValues - 1);
+    const int h = std::clamp<int>(cell.h, 0, tableHues - 2);
+    const int c = std::clamp<int>(cell.c, 0, tableChromas - 2);
+    const Quad q = readCell(corners, level, h, c);
+    const Point m2 = halveHue(q, x, y);
+    const Point p = halveChroma(q, x, y);
+    const float fh = fraction(geometry::distance(q.d, m2), geometry::distance(q.cc, q.d));
+    const float fc = fraction(geometry::distance(q.a, p), geometry::distance(q.a, q.d));
+    return {static_cast<float>((h + static_cast<double>(fh)) * 2.5),
+            static_cast<float>((c + static_cast<double>(fc)) * 2)};
+}
+
+}  // namespace tintara::munsell::search

@@ -1,0 +1,119 @@
+#include "munsell/renotation_table.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+#include <limits>
+#include <memory>
+#include <string_view>
+
+#include "colorimetry/conditions.h"
+
+namespace tintara::munsell {
+namespace {
+
+bool isSeparator(char ch) {
+    return ch == ',' || ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
+
+// Splits the file text into numbers; any run of separators counts as one, so
+// the distribution over lines and the line-end style do not matter.
+class NumberStream {
+public:
+    explicit NumberStream(std::string_view text) : text_(text) {}
+
+    // The next field, or an empty view when the text is exhausted.
+    std::string_view next() {
+        while (pos_ < text_.size() && isSeparator(text_[pos_])) ++pos_;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
+        return text_.substr(start, pos_ - start);
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::string describePosition(int value, int hue, int chroma, int component) {
+    return "value " + std::to_string(value) + ", hue index " + std::to_string(hue) +
+           ", chroma index " + std::to_string(chroma) + (component == 0 ? " (x)" : " (y)");
+}
+
+// A field is accepted only as an optional sign followed by decimal digits.
+bool isWholeNumber(std::string_view field) {
+    std::size_t i = (field[0] == '+' || field[0] == '-') ? 1 : 0;
+    if (i == field.size()) return false;
+    for (; i < field.size(); ++i) {
+        if (field[i] < '0' || field[i] > '9') return false;
+    }
+    return true;
+}
+
+// Reads one entry; on failure writes the reason into error.
+bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int component,
+               std::int16_t& entry, std::string& error) {
+    const std::string_view field = numbers.next();
+    const std::string where = describePosition(value, hue, chroma, component);
+    if (field.empty()) {
+        error = "Vezedu.dat ends early: " + where + " is missing";
+        return false;
+    }
+    const std::string shown(field.substr(0, 24));
+    if (!isWholeNumber(field)) {
+        error = "Vezedu.dat: \"" + shown + "\" at " + where + " is not a whole number";
+        return false;
+    }
+    // Long digit strings are out of range anyway; strtol saturates on them.
+    const long number = std::strtol(std::string(field.substr(0, 24)).c_str(), nullptr, 10);
+    if (field.size() > 24 || number < std::numeric_limits<std::int16_t>::min() ||
+        number > std::numeric_limits<std::int16_t>::max()) {
+        error = "Vezedu.dat: " + shown + " at " + where + " does not fit a 16-bit integer";
+        return false;
+    }
+    entry = static_cast<std::int16_t>(number);
+    return true;
+}
+
+// Every chroma-0 entry is the C white, whatever the file holds there, and hue
+// index 40 repeats index 0 so that interpolation over 97.5..100 needs no wrap.
+void complete(RenotationTable& table) {
+    const auto whiteX = static_cast<std::int16_t>(std::nearbyint(10000.0 * colorimetry::cWhiteX));
+    const auto whiteY = static_cast<std::int16_t>(std::nearbyint(10000.0 * colorimetry::cWhiteY));
+    for (int v = 0; v < tableValues; ++v) {
+        for (int h = 0; h < loadedHues; ++h) {
+            table.entry[v][h][0][0] = whiteX;
+            table.entry[v][h][0][1] = whiteY;
+        }
+        for (int c = 0; c < loadedChromas; ++c) {
+            table.entry[v][loadedHues][c][0] = table.entry[v][0][c][0];
+            table.entry[v][loadedHues][c][1] = table.entry[v][0][c][1];
+        }
+    }
+}
+
+}  // namespace
+
+LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    NumberStream numbers(text);
+    auto loaded = std::make_unique<RenotationTable>();
+    LoadResult result;
+    for (int v = 0; v < tableValues; ++v) {
+        for (int h = 0; h < loadedHues; ++h) {
+            for (int c = 0; c < loadedChromas; ++c) {
+                for (int k = 0; k < 2; ++k) {
+                    if (!readEntry(numbers, v, h, c, k, loaded->entry[v][h][c][k], result.error)) {
+                        return result;
+                    }
+                }
+            }
+        }
+    }
+    complete(*loaded);
+    table = *loaded;
+    result.ok = true;
+    return result;
+}
+
+}  // namespace tintara::munsell
