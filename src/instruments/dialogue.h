@@ -1,0 +1,70 @@
+// The serial dialogues with the supported spectrophotometers, and the
+// reflectance-file import that stands in the same place in the instrument list.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "instruments/spectral.h"
+#include "ui/services.h"
+
+namespace tintara::instruments {
+
+// The entries of the instrument list, in the order the list shows them.
+inline constexpr std::array<std::string_view, 8> instrumentNames = {
+    "Import", "CE7000", "CE7000A", "CE2180", "XTH", "Ci5/Ci7", "Spectrolino", "SpectroEye"};
+
+struct SerialSettings {
+    std::string settings;  // as handed to the port, e.g. "9600,N,8,1"
+    ui::Handshaking handshaking = ui::Handshaking::None;
+    bool rts = false;
+};
+
+// The line settings of a serial instrument; nothing for "Import" and for names
+// that are not on the list.
+std::optional<SerialSettings> serialSettings(std::string_view instName);
+
+// What a dialogue uses of the main window and the platform.
+struct DialogueContext {
+    ui::SerialPort& port;
+    ui::Dialogs& dialogs;
+    ui::Clock& clock;
+    ui::EventPump& events;
+    int commPort = 1;
+    std::function<void(const std::string&)> showMessage;       // the message line
+    std::function<void(const std::string&)> showImportedFile;  // the imported-file caption
+};
+
+// Kept by the main window for its whole life.
+struct MeasureState {
+    bool sceConfigured = false;  // the Ci5/Ci7 has taken its measurement-mode command
+    // A measurement or calibration is under way. Its waits let events run, so a
+    // second Measure or Calibrate press can arrive in the middle of it; while
+    // this is set, measure() and calibrate() refuse to start another dialogue.
+    bool running = false;
+};
+
+// What the message line shows when a second dialogue is refused.
+inline constexpr std::string_view alreadyRunningMessage = "A measurement or calibration is already running";
+
+enum class MeasureEnd {
+    Tail,      // integrate the curve and show it (possibly the previous curve, after a message)
+    EarlyExit  // leave the curve and the window as they were
+};
+
+// Runs the measurement dialogue of the instrument (or the "Import" file read)
+// and leaves the reading in refl. The port is closed on every way out. A reading
+// that cannot be trusted is rejected with a message and leaves refl unchanged.
+// While state.running is set it only puts alreadyRunningMessage on the message
+// line and returns EarlyExit.
+MeasureEnd measure(const std::string& instName, DialogueContext& context, MeasureState& state,
+                   Reflectance& refl);
+
+// Leads the person through the calibration of the instrument named by the list.
+// Refused like measure() while state.running is set.
+void calibrate(const std::string& listText, DialogueContext& context, MeasureState& state);
+
+}  // namespace tintara::instruments
