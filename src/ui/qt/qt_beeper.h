@@ -1,0 +1,13 @@
+// The system's warning sound.
+#pragma once
+
+#include "ui/services.h"
+
+namespace tintara::ui::qt {
+
+class QtBeeper : public Beeper {
+public:
+    void beep() override;
+};
+
+}  // namespace tintara::ui::qt

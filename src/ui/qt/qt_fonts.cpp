@@ -1,0 +1,67 @@
+#include "ui/qt/qt_fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include "ui/qt/qt_text.h"
+
+namespace tintara::ui::qt {
+
+namespace {
+
+struct StandIn {
+    const char* family;
+    double scale;  // point-size factor that brings its widths near the original's
+};
+
+// Metric-compatible families first, then the DejaVu faces the set-up installs.
+constexpr StandIn sansStandIns[] = {{"Liberation Sans", 1.0}, {"Arimo", 1.0}, {"Helvetica", 1.0},
+                                    {"DejaVu Sans", 0.9}};
+constexpr StandIn serifStandIns[] = {{"Liberation Serif", 1.0}, {"Tinos", 1.0}, {"DejaVu Serif", 0.9}};
+constexpr StandIn monoStandIns[] = {{"Liberation Mono", 1.0}, {"Cousine", 1.0}, {"DejaVu Sans Mono", 1.0}};
+
+QFont::StyleHint styleHintFor(const QString& family) {
+    const QString f = family.toLower();
+    if (f.contains(QStringLiteral("courier")) || f.contains(QStringLiteral("mono")) ||
+        f.contains(QStringLiteral("fixed")))
+        return QFont::TypeWriter;
+    if (f.contains(QStringLiteral("times")) || f.contains(QStringLiteral("roman")) ||
+        (f.contains(QStringLiteral("serif")) && !f.contains(QStringLiteral("sans"))))
+        return QFont::Serif;
+    return QFont::SansSerif;
+}
+
+template <std::size_t N>
+bool pickStandIn(const StandIn (&standIns)[N], QString& family, double& scale) {
+    for (const StandIn& s : standIns) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(s.family))) {
+            family = QString::fromLatin1(s.family);
+            scale = s.scale;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QFont toQFont(const Font& font) {
+    QString family = toQString(font.family);
+    const QFont::StyleHint hint = styleHintFor(family);
+    double scale = 1.0;
+    if (!QFontDatabase::hasFamily(family)) {
+        bool found = false;
+        if (hint == QFont::TypeWriter) found = pickStandIn(monoStandIns, family, scale);
+        else if (hint == QFont::Serif) found = pickStandIn(serifStandIns, family, scale);
+        else found = pickStandIn(sansStandIns, family, scale);
+        if (!found) family.clear();
+    }
+    QFont qfont;
+    if (!family.isEmpty()) qfont.setFamilies(QStringList{family});
+    qfont.setStyleHint(hint);
+    qfont.setPointSizeF(font.points > 0 ? font.points * scale : qfont.pointSizeF());
+    qfont.setBold(font.bold);
+    return qfont;
+}
+
+}  // namespace tintara::ui::qt

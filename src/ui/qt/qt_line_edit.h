@@ -1,0 +1,24 @@
+// The text box widget: a QLineEdit that reports key presses and the gain of
+// focus, which the text box model needs and QLineEdit has no signals for.
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+namespace tintara::ui::qt {
+
+class LineEdit : public QLineEdit {
+public:
+    explicit LineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+    // Before the widget handles the key, as KeyDown comes before the edit.
+    std::function<void(int keyCode, int shift)> onKeyDown;
+    // After Qt's own focus handling.
+    std::function<void()> onFocusIn;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+}  // namespace tintara::ui::qt

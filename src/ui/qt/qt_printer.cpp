@@ -1,0 +1,126 @@
+#include "ui/qt/qt_printer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_window_view.h"
+#include "ui/window.h"
+
+namespace tintara::ui::qt {
+
+namespace {
+
+// The window keeps its size on paper (96 logical pixels to the inch) unless it
+// is larger than the page, when it is scaled down to fit.
+void paintImage(QPainter& painter, QPrinter& printer, const QPixmap& image) {
+    const QSizeF logical = image.deviceIndependentSize();
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const double dotsPerPixel = printer.resolution() / 96.0;
+    QSizeF size = logical * dotsPerPixel;
+    if (size.width() > page.width() || size.height() > page.height())
+        size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(0, 0), size), image, QRectF(image.rect()));
+}
+
+bool printImage(QPrinter& printer, const QPixmap& image, const QString& device, std::string& error) {
+    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        error = "Printing to " + fromQString(device) + " could not be started";
+        return false;
+    }
+    paintImage(painter, printer, image);
+    if (!painter.end()) {
+        error = "Printing to " + fromQString(device) + " did not finish";
+        return false;
+    }
+    return true;
+}
+
+bool printerAvailable() {
+    return !QPrinterInfo::availablePrinters().isEmpty() && !QPrinterInfo::defaultPrinter().isNull();
+}
+
+std::optional<std::string> askForPdf(const Window& window) {
+    const QString workingDirectory = QDir::currentPath();
+    const QString suggested = QDir(workingDirectory).filePath(toQString(window.name()) + QStringLiteral(".pdf"));
+    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                  QStringLiteral("No printer found - save as PDF"), suggested,
+                                                  QStringLiteral("PDF files (*.pdf)"));
+    if (QDir::currentPath() != workingDirectory) QDir::setCurrent(workingDirectory);
+    if (chosen.isEmpty()) return std::nullopt;
+    if (!chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chosen += QStringLiteral(".pdf");
+    return QFile::encodeName(chosen).toStdString();
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter() : choosePdfFile(askForPdf) {}
+
+void QtPrinter::attach(QtWindowView& view) {
+    for (auto& entry : views_) {
+        if (entry.first == &view.window()) {
+            entry.second = &view.widget();
+            return;
+        }
+    }
+    views_.emplace_back(&view.window(), &view.widget());
+}
+
+QWidget* QtPrinter::widgetOf(const Window& window) const {
+    for (const auto& [model, widget] : views_)
+        if (model == &window) return widget.data();
+    return nullptr;
+}
+
+bool QtPrinter::printWindow(Window& window, std::string& error) {
+    QWidget* widget = widgetOf(window);
+    if (!widget) {
+        error = "The window " + window.name() + " is not on the screen and cannot be printed";
+        return false;
+    }
+    if (!printerAvailable()) {
+        const std::optional<std::string> path = choosePdfFile ? choosePdfFile(window) : std::nullopt;
+        if (!path) return true;  // the person chose not to print
+        return printToPdf(window, *path, error);
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!printer.isValid()) {
+        error = "The printer " + fromQString(info.printerName()) + " cannot be used";
+        return false;
+    }
+    return printImage(printer, widget->grab(), info.printerName(), error);
+}
+
+bool QtPrinter::printToPdf(Window& window, const std::string& path, std::string& error) {
+    QWidget* widget = widgetOf(window);
+    if (!widget) {
+        error = "The window " + window.name() + " is not on the screen and cannot be printed";
+        return false;
+    }
+    const QString file = QFile::decodeName(path.c_str());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    if (!printImage(printer, widget->grab(), file, error)) {
+        error = "The file " + path + " could not be written";
+        return false;
+    }
+    if (QFileInfo(file).size() <= 0) {
+        error = "The file " + path + " could not be written";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tintara::ui::qt

@@ -1,0 +1,66 @@
+// Platform services: file filters, message texts, key codes and a real
+// message box answered by a click.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ui/headless/headless_platform.h"
+#include "ui/qt/qt_file_filter.h"
+#include "ui/qt/qt_key_codes.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_text.h"
+
+namespace tintara::ui::qt {
+namespace {
+
+TEST(QtServices, FileFiltersAndMessageText) {
+    EXPECT_EQ(qtFileFilter("*.txt|*.txt"), QStringLiteral("*.txt (*.txt)"));
+    EXPECT_EQ(qtFileFilter("Pictures (*.jpg)|*.jpg;*.bmp|All files|*.*"),
+              QStringLiteral("Pictures (*.jpg *.bmp);;All files (*)"));
+    EXPECT_EQ(qtFileFilter(""), QStringLiteral("All files (*)"));
+
+    EXPECT_EQ(displayText("one\rtwo\r\nthree\n"), QStringLiteral("one\ntwo\nthree\n"));
+    EXPECT_EQ(toQString("\xB0"), QString(QChar(0xB0)));   // a lone Latin-1 byte
+    EXPECT_EQ(toQString("\xC2\xB0"), QString(QChar(0xB0)));  // the same sign in UTF-8
+}
+
+TEST(QtServices, KeyCodesAreTheWindowsOnes) {
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Return, {}), 13);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Enter, Qt::KeypadModifier), 13);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_A, {}), 65);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_5, {}), 53);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_5, Qt::KeypadModifier), 101);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Down, {}), 40);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_F1, {}), 112);
+    EXPECT_EQ(shiftMask(Qt::ShiftModifier | Qt::AltModifier), 5);
+}
+
+TEST(QtServices, MessageBoxAnswersWithTheButtonPressed) {
+    AbsentSerialPort serial;
+    QtPlatform platform(serial);
+    QString shownText, shownTitle;
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shownText = box->text();
+        shownTitle = box->windowTitle();
+        box->button(QMessageBox::No)->click();
+    });
+    clicker.start(10);
+    const Answer answer =
+        platform.platform().dialogs.messageBox("Save?\rNow", MessageButtons::YesNoCancel, MessageIcon::Question, "");
+    clicker.stop();
+    EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(shownText, QStringLiteral("Save?\nNow"));
+    EXPECT_EQ(shownTitle, QStringLiteral("Tintara"));
+
+    const double now = platform.clock.secondsSinceMidnight();
+    EXPECT_GE(now, 0.0);
+    EXPECT_LT(now, 86400.0);
+}
+
+}  // namespace
+}  // namespace tintara::ui::qt
