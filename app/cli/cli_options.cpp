@@ -1,0 +1,49 @@
+#include "cli_options.h"
+
+namespace tintara::cli {
+
+namespace {
+std::optional<int> illuminantIndex(const std::string& name) {
+    if (name == "C" || name == "c") return 0;
+    if (name == "D50" || name == "d50") return 1;
+    if (name == "D65" || name == "d65") return 2;
+    return std::nullopt;
+}
+}  // namespace
+
+bool parseConvertOptions(const std::vector<std::string>& args, ConvertOptions& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--illuminant") {
+            if (!value(v)) return false;
+            const auto index = illuminantIndex(v);
+            if (!index) {
+                error = "unknown illuminant " + v + " (use C, D50 or D65)";
+                return false;
+            }
+            options.illuminant = *index;
+        } else if (a == "--pwd") {
+            options.pwd = true;
+        } else if (a == "--gamma") {
+            if (!value(v)) return false;
+            options.gamma = v;
+        } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            error = "unknown option " + a;
+            return false;
+        } else {
+            options.words.push_back(a);
+        }
+    }
+    return true;
+}
+
+}  // namespace tintara::cli

@@ -1,0 +1,21 @@
+// The options tintara-cli shares between its commands.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tintara::cli {
+
+struct ConvertOptions {
+    int illuminant = 0;  // option button: 0 C, 1 D50, 2 D65/10
+    bool pwd = false;
+    std::optional<std::string> gamma;
+    std::vector<std::string> words;  // FORM and VALUES
+};
+
+// Parses the options before and among the words; false with a message on
+// unknown options or missing option values.
+bool parseConvertOptions(const std::vector<std::string>& args, ConvertOptions& options, std::string& error);
+
+}  // namespace tintara::cli

@@ -1,0 +1,38 @@
+#include "cli_window.h"
+
+#include <iostream>
+
+#include "textio/formats.h"
+
+namespace tintara::cli {
+
+CliWindow::CliWindow(ui::SerialPort* serial)
+    : platform_(serial ? std::make_unique<ui::HeadlessPlatform>(*serial) : std::make_unique<ui::HeadlessPlatform>()) {
+    platform_->dialogs.onShow = [](const ui::ShownDialog& d) {
+        if (d.kind == ui::ShownDialog::Kind::Message) std::cerr << d.prompt << '\n';
+    };
+}
+
+bool CliWindow::start(const ConvertOptions& options, const char* argv0) {
+    window_ = std::make_unique<workspace::Form1>(platform_->platform(), workspace::FileLocations::forProgram(argv0));
+    std::string error;
+    if (!window_->Form_Load(error)) {
+        std::cerr << "tintara-cli: " << error << '\n';
+        return false;
+    }
+    if (options.illuminant != 0) window_->Option1[options.illuminant].select();
+    if (options.pwd) window_->Check1.setValue(1);
+    if (options.gamma) {
+        double gamma = 0;
+        if (!textio::parseNumber(*options.gamma, gamma) || gamma < 1 || gamma > 3) {
+            std::cerr << "tintara-cli: gamma must be a number from 1 to 3\n";
+            return false;
+        }
+        ui::TextBox& box = window_->Text5;
+        box.select(0, int(box.text().size()));
+        box.type(*options.gamma);
+    }
+    return true;
+}
+
+}  // namespace tintara::cli

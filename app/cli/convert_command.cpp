@@ -1,0 +1,110 @@
+#include "convert_command.h"
+
+#include "cli_window.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "textio/formats.h"
+#include "textio/printstyle.h"
+#include "ui/headless/headless_platform.h"
+#include "workspace/form1.h"
+#include "workspace/typed_entry.h"
+
+namespace tintara::cli {
+
+using workspace::EntryForm;
+using workspace::Form1;
+
+namespace {
+
+// Blanks, tabs and commas all separate the values of one batch line.
+std::vector<std::string> splitValues(const std::string& line) {
+    std::vector<std::string> values;
+    std::string current;
+    for (char c : line) {
+        if (c == ' ' || c == '\t' || c == ',' || c == '\r') {
+            if (!current.empty()) values.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) values.push_back(std::move(current));
+    return values;
+}
+
+void appendRow(std::string& out, const Form1& window, const std::string& message) {
+    const auto fields = workspace::shownFields(window);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) out += ',';
+        const bool last = i + 1 == fields.size();
+        out += textio::csvField(last && !message.empty() ? message : fields[i].second);
+    }
+    out += '\n';
+}
+
+int convertOne(Form1& window, EntryForm form, const std::vector<std::string>& values) {
+    if (int(values.size()) != workspace::valueCount(form)) {
+        std::cerr << "tintara-cli: this form takes " << workspace::valueCount(form) << " values\n";
+        return 2;
+    }
+    workspace::typeEntry(window, form, values);
+    if (!window.refusal().empty()) {
+        std::cerr << window.refusal() << '\n';
+        return 1;
+    }
+    std::string out;
+    for (const auto& [name, text] : workspace::shownFields(window)) out += name + "=" + text + "\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
+int convertBatch(Form1& window, EntryForm form) {
+    std::string out;
+    const auto header = workspace::shownFields(window);
+    for (std::size_t i = 0; i < header.size(); ++i) out += (i ? "," : "") + header[i].first;
+    out += '\n';
+    int refused = 0;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const auto values = splitValues(line);
+        if (values.empty()) continue;
+        std::string message;
+        if (int(values.size()) != workspace::valueCount(form)) {
+            message = "expected " + std::to_string(workspace::valueCount(form)) + " values";
+        } else {
+            workspace::typeEntry(window, form, values);
+            message = window.refusal();
+        }
+        if (!message.empty()) ++refused;
+        appendRow(out, window, message);
+        if (out.size() > (1 << 16)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return refused ? 1 : 0;
+}
+
+}  // namespace
+
+int runConvert(const ConvertOptions& options, const char* argv0) {
+    if (options.words.empty()) {
+        std::cerr << "tintara-cli: convert needs a FORM (munsell, xyz, xy, lab, rgb or cmyk)\n";
+        return 2;
+    }
+    const auto form = workspace::entryForm(options.words.front());
+    if (!form) {
+        std::cerr << "tintara-cli: unknown form " << options.words.front() << '\n';
+        return 2;
+    }
+    CliWindow cli;
+    if (!cli.start(options, argv0)) return 3;
+    const std::vector<std::string> values(options.words.begin() + 1, options.words.end());
+    return values.empty() ? convertBatch(cli.window(), *form) : convertOne(cli.window(), *form, values);
+}
+
+}  // namespace tintara::cli

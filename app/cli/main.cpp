@@ -1,0 +1,70 @@
+// tintara-cli: the main window's conversions without a display. It drives the
+// same window logic as the desktop program, so it prints what the window shows.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli_options.h"
+#include "convert_command.h"
+
+namespace {
+
+const char* usage = R"(Usage:
+  tintara-cli convert [--illuminant C|D50|D65] [--pwd] [--gamma G] FORM VALUES...
+  tintara-cli convert [options] FORM < entries
+  tintara-cli --help
+
+convert types one entry into a freshly started main window, presses Enter in
+the first box of its form, and prints every field as the window shows it, one
+line each, name=text:
+  munsell.hue munsell.value munsell.chroma xyz.X xyz.Y xyz.Z xy.x xy.y
+  lab.L lab.a lab.b rgb.R rgb.G rgb.B cmyk.C cmyk.M cmyk.Y cmyk.K message
+where message is the gamut message ("Out of RGB Range" or empty).
+
+FORM and its VALUES:
+  munsell HUE VALUE CHROMA    e.g. munsell 5.6R 6.1 6.2
+  xyz X Y Z                   e.g. xyz 41.24 30.5 20
+  xy x y Y                    chromaticity and luminance
+  lab L a b                   L*a*b* (read against the illuminant C white)
+  rgb R G B                   display RGB, 0..255
+  cmyk C M Y K                ink percentages
+
+Options:
+  --illuminant C|D50|D65   illuminant and observer (C 2°, D50 2°, D65 10°); C by default
+  --pwd                    value scale of the perfect white diffuser (value 10 at Y = 100)
+  --gamma G                display gamma, 1 to 3 (2.2 by default)
+
+With no VALUES, entries are read from standard input, one per line, values
+separated by commas, tabs or blanks, and entered one after another into the
+same window. The output is CSV: a header line with the names above, then one
+line per entry; a field is quoted only where it holds a comma or a quote.
+
+A refused entry (a box that is not a number, y = 0, L* below -16 ...) prints
+the window's message on standard error and exits with status 1; in batch mode
+its row carries the message in the message column, the run goes on, and the
+status is 1 at the end. Usage errors exit with 2, a failed start-up with 3.
+Files are read and written in the current directory.
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::cout << usage;
+        return args.empty() ? 2 : 0;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "convert") {
+        tintara::cli::ConvertOptions options;
+        std::string error;
+        if (!tintara::cli::parseConvertOptions(args, options, error)) {
+            std::cerr << "tintara-cli: " << error << '\n';
+            return 2;
+        }
+        return tintara::cli::runConvert(options, argv[0]);
+    }
+    std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
+    return 2;
+}

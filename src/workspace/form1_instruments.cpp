@@ -1,0 +1,73 @@
+// The instrument group: the list, the port box, the configuration file that
+// keeps both between runs, and the Measure and Calibrate buttons.
+#include <cmath>
+#include <fstream>
+#include <system_error>
+
+#include "instruments/config_file.h"
+#include "textio/formats.h"
+#include "workspace/form1.h"
+
+namespace tintara::workspace {
+
+// Written whole to a temporary file first, so a failed write leaves the old
+// configuration as it was.
+void Form1::writeConfiguration(const std::string& name) {
+    const auto path = files_.working("zol.cfg");
+    const auto temporary = std::filesystem::path(path.string() + ".new");
+    const std::string text = instruments::configText({name, commPort});
+    bool written = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (out) written = bool(out.write(text.data(), std::streamsize(text.size())).flush());
+    }
+    std::error_code ec;
+    if (written) std::filesystem::rename(temporary, path, ec);
+    if (!written || ec) {
+        std::filesystem::remove(temporary, ec);
+        Text3.setText("Cannot write the configuration file " + path.string());
+    }
+}
+
+void Form1::Combo1_Click() {
+    writeConfiguration(Combo1.text());
+    showInstrumentLook();
+}
+
+// A port outside 1..4 falls back to 1; text that is no whole number (an empty
+// box while the person retypes it) changes nothing.
+void Form1::Text4_Change() {
+    double port = 0;
+    if (!textio::parseNumber(Text4.text(), port) || port != std::floor(port) || port < -32768 || port > 32767)
+        return;
+    commPort = (port < 1 || port > 4) ? 1 : int(port);
+    writeConfiguration(instName);
+}
+
+instruments::DialogueContext Form1::dialogueContext() {
+    return instruments::DialogueContext{
+        platform_.serial, platform_.dialogs, platform_.clock, platform_.events, commPort,
+        [this](const std::string& message) { Text3.setText(message); },
+        [this](const std::string& caption) { Label6.setCaption(caption); }};
+}
+
+void Form1::Command8_Click() {
+    instName = Combo1.text();
+    auto context = dialogueContext();
+    instruments::Reflectance reading = refl;
+    if (instruments::measure(instName, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit)
+        return;
+    refl = reading;
+    const auto xyz = instruments::tris(refl, weights);
+    Text11[0].setText(textio::format(xyz.X, "###.00"));
+    Text11[1].setText(textio::format(xyz.Y, "###.00"));
+    Text11[2].setText(textio::format(xyz.Z, "###.00"));
+    xyzEntry();
+}
+
+void Form1::Command7_Click() {
+    auto context = dialogueContext();
+    instruments::calibrate(Combo1.text(), context, measureState_);
+}
+
+}  // namespace tintara::workspace

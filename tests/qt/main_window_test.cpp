@@ -1,0 +1,101 @@
+// The main window on real widgets: typing and Enter convert, the other boxes
+// follow, and the window prints and looks like something.
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/headless/headless_platform.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_window_view.h"
+#include "workspace/form1.h"
+#include "workspace/typed_entry.h"
+
+namespace tintara::ui::qt {
+namespace {
+
+workspace::FileLocations locations(const QTemporaryDir& dir) {
+    return {dir.path().toStdString(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}};
+}
+
+class QtMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(form.Form_Load(error)) << error;
+        platform.attach(view);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view.widget()));
+    }
+    QLineEdit* edit(const Control& c) { return qobject_cast<QLineEdit*>(view.widgetFor(c)); }
+    void typeAndEnter(const Control& box, const QString& text) {
+        QLineEdit* line = edit(box);
+        ASSERT_NE(line, nullptr);
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        QTest::keyClick(line, Qt::Key_Return);
+    }
+
+    QTemporaryDir dir;
+    AbsentSerialPort serial;
+    QtPlatform platform{serial};
+    workspace::Form1 form{platform.platform(), locations(dir)};
+    QtWindowView view{form};
+};
+
+TEST_F(QtMainWindow, TypedMunsellEntryConvertsAndTheWidgetsShowWhatTheCommandLineWouldPrint) {
+    EXPECT_EQ(edit(form.Text11[1])->text(), QStringLiteral("31.23"));
+    typeAndEnter(form.Text12[0], QStringLiteral("2.5YR"));
+    EXPECT_EQ(form.Text12[0].text(), "2.5YR");
+
+    HeadlessPlatform headless;
+    workspace::Form1 twin(headless.platform(), locations(dir));
+    std::string error;
+    ASSERT_TRUE(twin.Form_Load(error));
+    workspace::typeEntry(twin, workspace::EntryForm::Munsell, {"2.5YR", "6.1", "6.2"});
+    const auto expected = workspace::shownFields(twin);
+    const Control* shown[] = {&form.Text12[0], &form.Text12[1], &form.Text12[2], &form.Text11[0], &form.Text11[1],
+                              &form.Text11[2], &form.Text18[0], &form.Text18[1], &form.Text15[0], &form.Text15[1],
+                              &form.Text15[2], &form.Text1[0],  &form.Text1[1],  &form.Text1[2],  &form.Text2[0],
+                              &form.Text2[1],  &form.Text2[2],  &form.Text2[3]};
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(edit(*shown[i])->text().toStdString(), expected[i].second) << expected[i].first;
+}
+
+TEST_F(QtMainWindow, RgbEntryAndTheRedScrollBarReachTheWindow) {
+    typeAndEnter(form.Text1[0], QStringLiteral("40"));
+    EXPECT_EQ(form.rgbR, 40);
+    auto* bar = qobject_cast<QScrollBar*>(view.widgetFor(form.VScroll4));
+    ASSERT_NE(bar, nullptr);
+    const std::string x = form.Text11[0].text();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // one step towards the bottom
+    EXPECT_EQ(form.VScroll4.value(), 39);
+    EXPECT_EQ(edit(form.Text1[0])->text(), QStringLiteral("39"));
+    EXPECT_NE(form.Text11[0].text(), x);  // converted again
+}
+
+TEST_F(QtMainWindow, ScreenshotIsNotBlankAndPrintingMakesAPdf) {
+    const QImage shot = view.widget().grab().toImage();
+    shot.save(QDir::temp().filePath(QStringLiteral("tintara_main_window.png")));
+    QSet<QRgb> colours;
+    for (int y = 0; y < shot.height(); y += 3)
+        for (int x = 0; x < shot.width(); x += 3) colours.insert(shot.pixel(x, y));
+    EXPECT_GT(colours.size(), 20);
+
+    const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+    std::string error;
+    ASSERT_TRUE(platform.printer.printToPdf(form, pdf.toStdString(), error)) << error;
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_GT(file.size(), 1000);
+    EXPECT_EQ(file.read(4), QByteArray("%PDF"));
+}
+
+}  // namespace
+}  // namespace tintara::ui::qt

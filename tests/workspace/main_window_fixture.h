@@ -1,0 +1,59 @@
+// A freshly started main window driven through the headless backend, in a
+// working folder of its own.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ui/headless/headless_platform.h"
+#include "workspace/form1.h"
+
+namespace tintara::testing {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() / ("tintara-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& name, const std::string& content) const {
+        std::ofstream(path_ / name, std::ios::binary) << content;
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // Starts the window; a test that needs a configuration file writes it first.
+    void start() {
+        window = std::make_unique<workspace::Form1>(
+            headless.platform(),
+            workspace::FileLocations{folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+        std::string error;
+        ASSERT_TRUE(window->Form_Load(error)) << error;
+    }
+    workspace::Form1& w() { return *window; }
+
+    ScratchFolder folder;
+    ui::HeadlessPlatform headless;
+    std::unique_ptr<workspace::Form1> window;
+};
+
+}  // namespace tintara::testing
