@@ -6,15 +6,24 @@
 
 namespace tintara::cli {
 
-CliWindow::CliWindow(ui::SerialPort* serial)
-    : platform_(serial ? std::make_unique<ui::HeadlessPlatform>(*serial) : std::make_unique<ui::HeadlessPlatform>()) {
-    platform_->dialogs.onShow = [](const ui::ShownDialog& d) {
+namespace {
+ui::Platform platformFor(Timing timing, ui::HeadlessPlatform& headless, ui::Clock& clock, ui::EventPump& events,
+                         ui::SerialPort& serial) {
+    if (timing == Timing::Instant) return headless.platform();
+    return ui::Platform{headless.dialogs, clock, events, headless.beeper, headless.printer, serial};
+}
+}  // namespace
+
+CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, clock_, events_, serial_)) {
+    headless_.dialogs.onShow = [](const ui::ShownDialog& d) {
         if (d.kind == ui::ShownDialog::Kind::Message) std::cerr << d.prompt << '\n';
     };
 }
 
-bool CliWindow::start(const ConvertOptions& options, const char* argv0) {
-    window_ = std::make_unique<workspace::Form1>(platform_->platform(), workspace::FileLocations::forProgram(argv0));
+bool CliWindow::start(const ConvertOptions& options, const char* argv0,
+                      std::optional<instruments::InstrumentConfig> instrument) {
+    window_ = std::make_unique<workspace::Form1>(platform_, workspace::FileLocations::forProgram(argv0));
+    if (instrument) window_->presetConfiguration(*instrument);
     std::string error;
     if (!window_->Form_Load(error)) {
         std::cerr << "tintara-cli: " << error << '\n';

@@ -1,27 +1,43 @@
 // A main window started without a display, with the command line's options
-// applied the way a person would set them.
+// applied the way a person would set them. Message boxes go to standard error
+// and are answered from the command line.
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "cli_options.h"
+#include "instruments/config_file.h"
 #include "ui/headless/headless_platform.h"
+#include "ui/qt/qt_clock.h"
+#include "ui/qt/qt_event_pump.h"
+#include "ui/qt/qt_serial_port.h"
 #include "workspace/form1.h"
 
 namespace tintara::cli {
 
+enum class Timing {
+    Instant,  // conversions only: nothing waits
+    RealTime  // a real clock, real serial ports and the event loop, for measuring
+};
+
 class CliWindow {
 public:
-    // Message boxes the window shows go to standard error.
-    explicit CliWindow(ui::SerialPort* serial = nullptr);
-    // Starts the window and applies the options; false with the message
+    explicit CliWindow(Timing timing = Timing::Instant);
+    // Starts the window, with this instrument instead of the configuration
+    // file's when given, and applies the options; false with the message
     // printed when it cannot.
-    bool start(const ConvertOptions& options, const char* argv0);
+    bool start(const ConvertOptions& options, const char* argv0,
+               std::optional<instruments::InstrumentConfig> instrument = std::nullopt);
     workspace::Form1& window() { return *window_; }
-    ui::HeadlessPlatform& platform() { return *platform_; }
+    ui::HeadlessDialogs& dialogs() { return headless_.dialogs; }
 
 private:
-    std::unique_ptr<ui::HeadlessPlatform> platform_;
+    ui::HeadlessPlatform headless_;
+    ui::qt::QtClock clock_;
+    ui::qt::QtEventPump events_;
+    ui::qt::QtSerialPort serial_;
+    ui::Platform platform_;
     std::unique_ptr<workspace::Form1> window_;
 };
 

@@ -55,9 +55,7 @@ int convertOne(Form1& window, EntryForm form, const std::vector<std::string>& va
         std::cerr << window.refusal() << '\n';
         return 1;
     }
-    std::string out;
-    for (const auto& [name, text] : workspace::shownFields(window)) out += name + "=" + text + "\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    printFields(window);
     return 0;
 }
 
@@ -90,6 +88,38 @@ int convertBatch(Form1& window, EntryForm form) {
 }
 
 }  // namespace
+
+void printFields(const Form1& window) {
+    std::string out;
+    for (const auto& [name, text] : workspace::shownFields(window)) out += name + "=" + text + "\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+int runSavePalette(const ConvertOptions& options, const char* argv0) {
+    if (options.words.size() < 3) {
+        std::cerr << "tintara-cli: save-palette needs FILE TAG FORM VALUES...\n";
+        return 2;
+    }
+    const auto form = workspace::entryForm(options.words[2]);
+    const std::vector<std::string> values(options.words.begin() + 3, options.words.end());
+    if (!form || int(values.size()) != workspace::valueCount(*form)) {
+        std::cerr << "tintara-cli: save-palette needs a FORM and its values, as convert does\n";
+        return 2;
+    }
+    CliWindow cli;
+    if (!cli.start(options, argv0)) return 3;
+    Form1& window = cli.window();
+    workspace::typeEntry(window, *form, values);
+    if (!window.refusal().empty()) {
+        std::cerr << window.refusal() << '\n';
+        return 1;
+    }
+    window.paletteFile = options.words[0];
+    window.paletteTag = options.words[1];
+    if (!window.SaveData(1)) return 1;
+    printFields(window);
+    return 0;
+}
 
 int runConvert(const ConvertOptions& options, const char* argv0) {
     if (options.words.empty()) {

@@ -6,12 +6,15 @@
 
 #include "cli_options.h"
 #include "convert_command.h"
+#include "measure_command.h"
 
 namespace {
 
 const char* usage = R"(Usage:
   tintara-cli convert [--illuminant C|D50|D65] [--pwd] [--gamma G] FORM VALUES...
   tintara-cli convert [options] FORM < entries
+  tintara-cli save-palette [options] FILE TAG FORM VALUES...
+  tintara-cli measure [options] INSTRUMENT [--port N|DEVICE] [--file F]
   tintara-cli --help
 
 convert types one entry into a freshly started main window, presses Enter in
@@ -43,6 +46,20 @@ A refused entry (a box that is not a number, y = 0, L* below -16 ...) prints
 the window's message on standard error and exits with status 1; in batch mode
 its row carries the message in the message column, the run goes on, and the
 status is 1 at the end. Usage errors exit with 2, a failed start-up with 3.
+
+save-palette converts one entry like convert, appends the colour's palette
+record to FILE (".csv" is added unless the name ends so) with TAG as its sample
+name, and prints the fields. Scripts build palettes with it.
+
+measure presses Measure for INSTRUMENT (Import, CE7000, CE7000A, CE2180, XTH,
+Ci5/Ci7, Spectrolino or SpectroEye) on serial port N (1..4, 1 by default) or on
+the serial DEVICE given, and prints the fields of the colour measured. For
+Import ("Import %R") the reflectance file F answers the file dialog: a tag line
+then 40 reflectances in percent, 360 to 750 nm, separated by commas or line
+breaks. A failed measurement prints its message on standard error and exits
+with status 1. The configuration file is neither read nor written.
+Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
+
 Files are read and written in the current directory.
 )";
 
@@ -64,6 +81,24 @@ int main(int argc, char** argv) {
             return 2;
         }
         return tintara::cli::runConvert(options, argv[0]);
+    }
+    if (command == "save-palette") {
+        tintara::cli::ConvertOptions options;
+        std::string error;
+        if (!tintara::cli::parseConvertOptions(args, options, error)) {
+            std::cerr << "tintara-cli: " << error << '\n';
+            return 2;
+        }
+        return tintara::cli::runSavePalette(options, argv[0]);
+    }
+    if (command == "measure") {
+        tintara::cli::MeasureOptions options;
+        std::string error;
+        if (!tintara::cli::parseMeasureOptions(args, options, error)) {
+            std::cerr << "tintara-cli: " << error << '\n';
+            return 2;
+        }
+        return tintara::cli::runMeasure(options, argv[0]);
     }
     std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
     return 2;

@@ -10,6 +10,7 @@
 
 #include "colorimetry/conditions.h"
 #include "colorimetry/display.h"
+#include "instruments/config_file.h"
 #include "instruments/dialogue.h"
 #include "instruments/spectral.h"
 #include "munsell/hue_notation.h"
@@ -33,6 +34,10 @@ public:
     // Start-up; false with a message when the renotation table cannot be read,
     // in which case the program does not come up.
     bool Form_Load(std::string& error);
+
+    // Starts with this instrument and port instead of those of the
+    // configuration file (the command line measures without touching it).
+    void presetConfiguration(instruments::InstrumentConfig config) { preset_ = std::move(config); }
 
     // The other windows, once they exist; the main window works without them.
     void setCompanions(CompanionWindows* companions) { companions_ = companions; }
@@ -176,6 +181,7 @@ private:
     void finishRgbEntry(float linR, float linG, float linB);
     void switchWindow(Companion which, ui::CheckBox& box);
     void recolour();
+    void paintLogo();
     bool choosePaletteFile(bool askTag);
     void writeConfiguration(const std::string& name);
     instruments::DialogueContext dialogueContext();
@@ -188,6 +194,7 @@ private:
     CompanionWindows* companions_ = nullptr;
     instruments::MeasureState measureState_;
     std::string refusal_;
+    std::optional<instruments::InstrumentConfig> preset_;
     bool exitRequested_ = false;
 };
 

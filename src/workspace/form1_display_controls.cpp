@@ -2,6 +2,7 @@
 // switches that open the other windows.
 #include <cmath>
 
+#include "munsell/munsell_to_cie.h"
 #include "textio/formats.h"
 #include "workspace/box_numbers.h"
 #include "workspace/form1.h"
@@ -82,6 +83,22 @@ void Form1::recolour() {
              &Label15, &Label21, &Label22, &Label24, &Label25, &Label1, &Label19, &Command1, &Command2,
              &Command7, &Command8, &Command9, &Command11, &Frame1})
         c->setBackColor(face);
+}
+
+// The logo: the ten principal hues at value 6, chroma 8, as the display shows
+// them at start-up.
+void Form1::paintLogo() {
+    ui::Surface& logo = Picture2.surface();
+    logo.clear(Picture2.surface().background());
+    const int chip = 26, gap = 4, left = (logo.width() - 5 * chip - 4 * gap) / 2, top = (logo.height() - 2 * chip - gap) / 2;
+    for (int k = 0; k < 10; ++k) {
+        float V = 6, X = 0, Y = 0, Z = 0, x = 0, y = 0;
+        if (!munsell::mun2xyz(*table_, 10.0f * k + 5, V, 8, X, Y, Z, x, y, colorimetry::Condition::C2, false)) continue;
+        const auto rgb = colorimetry::xyzrgb(X, Y, Z, colorimetry::Condition::C2, colorimetry::DisplaySettings{});
+        logo.fillRect(left + (k % 5) * (chip + gap), top + (k / 5) * (chip + gap), chip, chip,
+                      ui::clampedRgb(rgb.R, rgb.G, rgb.B), ui::BorderStyle::Solid, ui::Rgb{96, 96, 96});
+    }
+    Picture2.refresh();
 }
 
 void Form1::switchWindow(Companion which, ui::CheckBox& box) {

@@ -90,6 +90,7 @@ bool Form1::Form_Load(std::string& error) {
         return false;
     }
     corners_ = std::make_unique<munsell::RenotationCorners>(*table_);
+    paintLogo();
     platform_.beeper.beep();
     Combo1.clear();
     for (auto name : instruments::instrumentNames) Combo1.addItem(std::string(name));
@@ -103,8 +104,9 @@ bool Form1::Form_Load(std::string& error) {
 // The first pass needs both lines; a missing or short file leaves no
 // instrument and port 1, and start-up goes on. The second pass ignores errors.
 void Form1::readConfiguration(bool firstPass) {
-    std::ifstream in(files_.working("ZOL.cfg"), std::ios::binary);
-    const auto config = in ? instruments::readConfig(in) : std::nullopt;
+    std::ifstream in;
+    if (!preset_) in.open(files_.working("ZOL.cfg"), std::ios::binary);
+    const auto config = preset_ ? preset_ : in ? instruments::readConfig(in) : std::nullopt;
     if (config) {
         instName = config->instName;
         commPort = config->commPort;

@@ -97,5 +97,22 @@ TEST_F(QtMainWindow, ScreenshotIsNotBlankAndPrintingMakesAPdf) {
     EXPECT_EQ(file.read(4), QByteArray("%PDF"));
 }
 
+TEST_F(QtMainWindow, SwatchShowsTheCurrentColourAndTheTrialBesideTheStandard) {
+    typeAndEnter(form.Text12[0], QStringLiteral("5PB"));
+    auto swatchColour = [&](int xTwips) {
+        const QImage shot = view.widget().grab().toImage();
+        return QColor(shot.pixel(720 / 15 + xTwips / 15, 2280 / 15 + 40));
+    };
+    const QColor standard(form.rgbR, form.rgbG, form.rgbB);
+    EXPECT_EQ(swatchColour(300), standard);
+    form.Command4.click();  // STD: the panel and the trial side of the swatch
+    typeAndEnter(form.Text1[1], QStringLiteral("200"));
+    EXPECT_EQ(swatchColour(300), standard);
+    EXPECT_EQ(swatchColour(1200), QColor(form.rgbR, 200, form.rgbB));
+    typeAndEnter(form.Text12[2], QStringLiteral("40"));  // outside the data
+    EXPECT_EQ(edit(form.Text11[0])->text(), QStringLiteral("0.00"));
+    view.widget().grab().save(QDir::temp().filePath(QStringLiteral("tintara_main_window_difference.png")));
+}
+
 }  // namespace
 }  // namespace tintara::ui::qt

@@ -1,0 +1,89 @@
+// Measure and Calibrate through the main window, against a scripted instrument.
+#include "main_window_fixture.h"
+
+#include "ui/headless/scripted_serial_port.h"
+#include "workspace/typed_entry.h"
+
+namespace tintara::testing {
+
+namespace {
+class MeasureTest : public ::testing::Test {
+protected:
+    void start(const std::string& config) {
+        folder.write("zol.cfg", config);
+        window = std::make_unique<workspace::Form1>(
+            headless.platform(),
+            workspace::FileLocations{folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+        std::string error;
+        ASSERT_TRUE(window->Form_Load(error)) << error;
+        headless.clock.advanceOnRead(0.01);
+    }
+    workspace::Form1& w() { return *window; }
+
+    // A Color-Eye 7000 answer: status, then 40 seven-character fields 10 apart.
+    static std::string ce7000Reply(const std::string& value) {
+        std::string reply = "11" + std::string(18, ' ');
+        for (int i = 0; i < 40; ++i) reply += value + "   ";
+        return reply + "\r\n>";
+    }
+
+    ScratchFolder folder;
+    ui::HeadlessClock& clock() { return headless.clock; }
+    ui::ScriptedSerialPort port;
+    ui::HeadlessPlatform headless{port};
+    std::unique_ptr<workspace::Form1> window;
+};
+}  // namespace
+
+TEST_F(MeasureTest, ImportOfAReflectanceFileOfWhiteGivesTheCWhite) {
+    start("Import\r\n 1 \r\n");
+    std::string file = "Tile 7\r\n";
+    for (int i = 0; i < 40; ++i) file += i % 10 == 9 ? "100\r\n" : "100,";
+    folder.write("white.txt", file);
+    const std::string path = (folder.path() / "white.txt").string();
+    headless.dialogs.answerFile(path);
+    w().Command8.click();
+    EXPECT_EQ(w().Text11[0].text(), "98.07");
+    EXPECT_EQ(w().Text11[1].text(), "100.00");
+    EXPECT_EQ(w().Text11[2].text(), "118.23");
+    EXPECT_EQ(w().Label6.caption(), path + " Tile 7");
+    EXPECT_EQ(w().Text12[1].text(), "9.90");
+    EXPECT_EQ(w().refl[40], 100.0f);
+}
+
+TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourAndASecondPressIsRefused) {
+    start("CE7000\r\n 2 \r\n");
+    port.on("R", "CE7000>");
+    const std::string reply = ce7000Reply("  50.00");
+    port.on("M\r", reply.substr(0, 19)).once().followedBy(reply.substr(19), 3);
+    headless.events.queue([this] { w().Command8.click(); });  // pressed again while waiting
+    w().Command8.click();
+    EXPECT_EQ(port.portNumber, 2);
+    EXPECT_EQ(port.sent, (std::vector<std::string>{"R", "M\r"}));
+    // Half of what the weights add up to (98.074, 100, 118.230), to two decimals.
+    EXPECT_EQ(w().Text11[0].text(), "49.04");
+    EXPECT_EQ(w().Text11[1].text(), "50.00");
+    EXPECT_EQ(w().Text11[2].text(), "59.11");
+    EXPECT_EQ(w().Text3.text(), "A measurement or calibration is already running");
+    EXPECT_EQ(w().Text12[2].text().substr(0, 2), "0.");  // a neutral grey
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(MeasureTest, SilentInstrumentLeavesTheWindowAsItWas) {
+    start("CE7000\r\n 1 \r\n");
+    const auto before = workspace::shownFields(w());
+    w().Command8.click();
+    ASSERT_EQ(headless.dialogs.messages(), std::vector<std::string>{"CE-7000 not connected"});
+    EXPECT_EQ(workspace::shownFields(w()), before);
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(MeasureTest, CalibrateFollowsTheListText) {
+    start("SpectroEye\r\n 1 \r\n");
+    w().Command7.click();
+    EXPECT_EQ(headless.dialogs.messages(),
+              std::vector<std::string>{"Follow users manual for Calibration of Spectrolino / SpectroEye"});
+    EXPECT_TRUE(port.sent.empty());
+}
+
+}  // namespace tintara::testing
