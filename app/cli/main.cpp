@@ -63,6 +63,11 @@ Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
 Files are read and written in the current directory.
 )";
 
+int usageError(const std::string& error) {
+    std::cerr << "tintara-cli: " << error << '\n';
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,31 +78,16 @@ int main(int argc, char** argv) {
     }
     const std::string command = args[0];
     args.erase(args.begin());
-    if (command == "convert") {
+    std::string error;
+    if (command == "convert" || command == "save-palette") {
         tintara::cli::ConvertOptions options;
-        std::string error;
-        if (!tintara::cli::parseConvertOptions(args, options, error)) {
-            std::cerr << "tintara-cli: " << error << '\n';
-            return 2;
-        }
-        return tintara::cli::runConvert(options, argv[0]);
-    }
-    if (command == "save-palette") {
-        tintara::cli::ConvertOptions options;
-        std::string error;
-        if (!tintara::cli::parseConvertOptions(args, options, error)) {
-            std::cerr << "tintara-cli: " << error << '\n';
-            return 2;
-        }
-        return tintara::cli::runSavePalette(options, argv[0]);
+        if (!tintara::cli::parseConvertOptions(args, options, error)) return usageError(error);
+        return command == "convert" ? tintara::cli::runConvert(options, argv[0])
+                                    : tintara::cli::runSavePalette(options, argv[0]);
     }
     if (command == "measure") {
         tintara::cli::MeasureOptions options;
-        std::string error;
-        if (!tintara::cli::parseMeasureOptions(args, options, error)) {
-            std::cerr << "tintara-cli: " << error << '\n';
-            return 2;
-        }
+        if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
         return tintara::cli::runMeasure(options, argv[0]);
     }
     std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";

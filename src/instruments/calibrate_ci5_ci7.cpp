@@ -33,14 +33,6 @@ bool wakeCi5Ci7(DialogueContext& context, InstrumentPort& port) {
     }
 }
 
-// Sends a calibration command and shows whatever came back within 10 s.
-void calibrationStep(DialogueContext& context, InstrumentPort& port, const char* command) {
-    std::string reply;
-    port.send(command);
-    replyWait(context, reply, Terminator::Prompt, 10, clockNow(context.clock));
-    showLine(context, reply);
-}
-
 }  // namespace
 
 void calibrateCi5Ci7(DialogueContext& context) {
@@ -55,13 +47,8 @@ void calibrateCi5Ci7(DialogueContext& context) {
     }
     context.events.doEvents();
 
-    using ui::Answer, ui::MessageButtons, ui::MessageIcon;
-    if (context.dialogs.messageBox("White Ceramic Calibration", MessageButtons::OKCancel, MessageIcon::None,
-                                   "Instrument Calibration") == Answer::OK)
-        calibrationStep(context, port, "whitecal\r");
-    if (context.dialogs.messageBox("Black Trap Calibration", MessageButtons::OKCancel, MessageIcon::None,
-                                   "Black Calibration") == Answer::OK)
-        calibrationStep(context, port, "blackcal\r");
+    xriteCalibrationStep(context, port, "White Ceramic Calibration", "Instrument Calibration", "whitecal\r");
+    xriteCalibrationStep(context, port, "Black Trap Calibration", "Black Calibration", "blackcal\r");
 }
 
 }  // namespace tintara::instruments

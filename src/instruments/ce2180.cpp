@@ -50,12 +50,10 @@ MeasureEnd measureCe2180(DialogueContext& context, Reflectance& refl) {
     }
     reply = context.port.readAll();
 
-    Reflectance reading = refl;
-    if (const ReadingFault fault = parseCe2180(reply, reading); fault != ReadingFault::None) {
-        showBox(context, rejectionMessage("CE-2180", fault));
+    if (const std::string rejected = takeReading(reply, parseCe2180, "CE-2180", refl); !rejected.empty()) {
+        showBox(context, rejected);
         return MeasureEnd::EarlyExit;
     }
-    refl = reading;
     return MeasureEnd::Tail;
 }
 

@@ -60,12 +60,10 @@ MeasureEnd measureCe7000(DialogueContext& context, const std::string& instName, 
         return MeasureEnd::EarlyExit;
     }
 
-    Reflectance reading = refl;
-    if (const ReadingFault fault = parseCe7000(reply, reading); fault != ReadingFault::None) {
-        showBox(context, rejectionMessage("CE-7000", fault));
+    if (const std::string rejected = takeReading(reply, parseCe7000, "CE-7000", refl); !rejected.empty()) {
+        showBox(context, rejected);
         return MeasureEnd::EarlyExit;
     }
-    refl = reading;
     return MeasureEnd::Tail;
 }
 

@@ -69,12 +69,10 @@ MeasureEnd measureCi5Ci7(DialogueContext& context, MeasureState& state, Reflecta
         return MeasureEnd::EarlyExit;
     }
 
-    Reflectance reading = refl;
-    if (const ReadingFault fault = parseCi5Ci7(reply, reading); fault != ReadingFault::None) {
-        showLine(context, rejectionMessage("Ci5/Ci7", fault));
+    if (const std::string rejected = takeReading(reply, parseCi5Ci7, "Ci5/Ci7", refl); !rejected.empty()) {
+        showLine(context, rejected);
         return MeasureEnd::EarlyExit;
     }
-    refl = reading;
     return MeasureEnd::Tail;
 }
 

@@ -1,5 +1,8 @@
 #include "instruments/dialogue_steps.h"
 
+#include "instruments/instrument_port.h"
+#include "instruments/serial_wait.h"
+
 namespace tintara::instruments {
 
 void showBox(DialogueContext& context, const std::string& prompt) { context.dialogs.messageBox(prompt); }
@@ -10,6 +13,16 @@ void showLine(DialogueContext& context, const std::string& text) {
 
 std::string stoppedAnswering(std::string_view instrument, std::string_view during) {
     return std::string(instrument) + " stopped answering during the " + std::string(during);
+}
+
+void xriteCalibrationStep(DialogueContext& context, InstrumentPort& port, const char* prompt, const char* title,
+                          const char* command) {
+    using ui::Answer, ui::MessageButtons, ui::MessageIcon;
+    if (context.dialogs.messageBox(prompt, MessageButtons::OKCancel, MessageIcon::None, title) != Answer::OK) return;
+    std::string reply;
+    port.send(command);
+    replyWait(context, reply, Terminator::Prompt, 10, clockNow(context.clock));
+    showLine(context, reply);
 }
 
 }  // namespace tintara::instruments

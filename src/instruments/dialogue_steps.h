@@ -35,6 +35,12 @@ class InstrumentPort;
 // every silent call. False (after a message) when it never greets.
 bool wakeXth(DialogueContext& context, InstrumentPort& port, const std::string& sleeping);
 
+// One reference of an X-Rite calibration: the person confirms with OK, the
+// command goes out, and whatever comes back within 10 s is shown on the
+// message line.
+void xriteCalibrationStep(DialogueContext& context, InstrumentPort& port, const char* prompt, const char* title,
+                          const char* command);
+
 MeasureEnd measureImport(DialogueContext& context, Reflectance& refl);
 MeasureEnd measureCi5Ci7(DialogueContext& context, MeasureState& state, Reflectance& refl);
 MeasureEnd measureXth(DialogueContext& context, Reflectance& refl);

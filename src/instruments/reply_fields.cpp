@@ -55,4 +55,12 @@ std::string rejectionMessage(std::string_view instrument, ReadingFault fault) {
     return {};
 }
 
+std::string takeReading(std::string_view reply, ReplyParser parse, std::string_view instrument, Reflectance& refl) {
+    Reflectance reading = refl;
+    if (const ReadingFault fault = parse(reply, reading); fault != ReadingFault::None)
+        return rejectionMessage(instrument, fault);
+    refl = reading;
+    return {};
+}
+
 }  // namespace tintara::instruments

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "instruments/spectral.h"
+
 namespace tintara::instruments {
 
 // Whether a text starts with a number (blanks before it allowed).
@@ -27,5 +29,12 @@ ReadingFault storeReading(std::optional<double> value, float& slot);
 
 // "<instrument> reply incomplete - reading rejected" and the like.
 std::string rejectionMessage(std::string_view instrument, ReadingFault fault);
+
+using ReplyParser = ReadingFault (*)(std::string_view reply, Reflectance& reading);
+
+// Cuts a reading out of the reply into a copy of refl and keeps it only when
+// every field is sound. Returns the rejection message naming the instrument,
+// empty when the reading was taken.
+std::string takeReading(std::string_view reply, ReplyParser parse, std::string_view instrument, Reflectance& refl);
 
 }  // namespace tintara::instruments

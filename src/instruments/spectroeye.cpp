@@ -47,12 +47,10 @@ MeasureEnd measureSpectroEye(DialogueContext& context, const std::string& instNa
         return MeasureEnd::EarlyExit;
     }
 
-    Reflectance reading = refl;
-    if (const ReadingFault fault = parseSpectroEye(reply, reading); fault != ReadingFault::None) {
-        showBox(context, rejectionMessage("SpectroEye", fault));
+    if (const std::string rejected = takeReading(reply, parseSpectroEye, "SpectroEye", refl); !rejected.empty()) {
+        showBox(context, rejected);
         return MeasureEnd::EarlyExit;
     }
-    refl = reading;
     return MeasureEnd::Tail;
 }
 

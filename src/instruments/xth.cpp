@@ -57,12 +57,10 @@ MeasureEnd measureXth(DialogueContext& context, Reflectance& refl) {
         return MeasureEnd::Tail;
     }
 
-    Reflectance reading = refl;
-    if (const ReadingFault fault = parseXth(reply, reading); fault != ReadingFault::None) {
-        showBox(context, rejectionMessage("XTH", fault));
+    if (const std::string rejected = takeReading(reply, parseXth, "XTH", refl); !rejected.empty()) {
+        showBox(context, rejected);
         return MeasureEnd::EarlyExit;
     }
-    refl = reading;
     return MeasureEnd::Tail;
 }
 

@@ -36,4 +36,21 @@ inline bool inQuad(float x, float y, Point p1, Point p2, Point p3, Point p4) {
            edgeValue(p3, p4, x, y) <= 0 && edgeValue(p4, p1, x, y) <= 0;
 }
 
+// Whether (x, y) lies within distance tolerance outside the edge p -> q: the
+// edge value is the edge length times the signed distance from its line. An
+// edge of no length (the white at the inner end of a first cell) holds every
+// point, as in inQuad.
+inline bool nearEdge(Point p, Point q, float x, float y, double tolerance) {
+    const double s = edgeValue(p, q, x, y);
+    if (s <= 0) return true;
+    const double dx = static_cast<double>(q.x) - p.x, dy = static_cast<double>(q.y) - p.y;
+    return s <= tolerance * std::sqrt(dx * dx + dy * dy);
+}
+
+// inQuad with every edge moved outwards by tolerance.
+inline bool nearQuad(float x, float y, Point p1, Point p2, Point p3, Point p4, double tolerance) {
+    return nearEdge(p1, p2, x, y, tolerance) && nearEdge(p2, p3, x, y, tolerance) &&
+           nearEdge(p3, p4, x, y, tolerance) && nearEdge(p4, p1, x, y, tolerance);
+}
+
 }  // namespace tintara::munsell::geometry

@@ -38,18 +38,28 @@ struct TableCorners {
     }
 };
 
-// Hue by hue from index 0, and within a hue strip from the white outwards; a
-// point on a shared edge belongs to the cell met first.
-template <class Corners>
-Cell findCell(const Corners& corners, float x, float y, int level) {
-    if (level < 0 || level >= tableValues) return {notFound, 0};
+// Distance in x, y (perpendicular to a cell edge) within which a point outside
+// every cell is taken as lying on the nearest one. A colour on a cell edge,
+// computed in single precision, can land a few float steps off it: a step is
+// 3e-8 for coordinates between 0.25 and 0.5, 1.2e-7 between 1 and 2 (the
+// largest in the table), and a conversion rounds several times, so such a
+// point is off by well under 1e-6. The table itself is given to 1e-4 and no
+// cell edge in it is shorter than 1e-3, so 1e-6 is at most a thousandth of a
+// cell: under 0.003 in hue or chroma, below the hundredth the notation shows.
+// A colour that lies outside the data by any visible amount stays outside.
+inline constexpr double edgeTolerance = 1e-6;
+
+// Hue by hue from index 0, and within a hue strip from the white outwards; the
+// first cell whose quadrilateral A B Cc D passes holds(A, B, Cc, D).
+template <class Corners, class Holds>
+Cell scanLevel(const Corners& corners, int level, Holds holds) {
     const Point white{colorimetry::cWhiteX, colorimetry::cWhiteY};
     for (int h = 0; h < loadedHues; ++h) {
         const int length = corners.stripLength(level, h);
         Point a = white, b = white;
         for (int c = 0; c < length; ++c) {
             const Point d = corners.at(level, h, c + 1), cc = corners.at(level, h + 1, c + 1);
-            if (geometry::inQuad(x, y, a, b, cc, d)) {
+            if (holds(a, b, cc, d)) {
                 return {static_cast<std::int16_t>(h), static_cast<std::int16_t>(c)};
             }
             a = d;
@@ -57,6 +67,22 @@ Cell findCell(const Corners& corners, float x, float y, int level) {
         }
     }
     return {notFound, 0};
+}
+
+// A point on a shared edge belongs to the cell met first. A point on an edge
+// where the data end (no cell across it) may test just outside by rounding;
+// only when no cell holds the point exactly is the level scanned again with
+// the tolerance, so every point found exactly keeps its cell.
+template <class Corners>
+Cell findCell(const Corners& corners, float x, float y, int level) {
+    if (level < 0 || level >= tableValues) return {notFound, 0};
+    const Cell exact = scanLevel(corners, level, [x, y](Point a, Point b, Point cc, Point d) {
+        return geometry::inQuad(x, y, a, b, cc, d);
+    });
+    if (exact.h != notFound) return exact;
+    return scanLevel(corners, level, [x, y](Point a, Point b, Point cc, Point d) {
+        return geometry::nearQuad(x, y, a, b, cc, d, edgeTolerance);
+    });
 }
 
 struct Quad {

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 
 #include "munsell/munsell_to_cie.h"
+#include "munsell/renotation_corners.h"
 #include "munsell/shipped_table.h"
 
 namespace tintara::munsell {
@@ -121,6 +123,47 @@ TEST(Xyy2mun, ColoursOnCellEdgesComeBack) {
         EXPECT_NEAR(m.C, e.C, 1e-3) << e.H << " " << e.V << " " << e.C;
         EXPECT_NEAR(m.V, e.V, 1e-5);
     }
+}
+
+// 2.5GY 1/4.5 lies on the lower-hue edge of cell (13, 2) of level 1, a quarter
+// of the way from 2.5GY 1/4 (.4390 .6150) to 2.5GY 1/6 (.4800 .7230). The strip
+// below ends at 10Y 1/4, so no cell lies across that edge: rounding that puts
+// the colour just outside must not lose it.
+TEST(Xyy2mun, ColourOnAnEdgeWhereTheDataEnd) {
+    const RenotationTable& t = testing::shippedTable();
+    const RenotationCorners corners(t);
+    float V = 1, X, Y, Z, x, y;
+    ASSERT_TRUE(mun2xyz(t, 32.5f, V, 4.5f, X, Y, Z, x, y, Condition::C2, false));
+    EXPECT_NEAR(x, 0.44925, 1e-6);
+    EXPECT_NEAR(y, 0.6420, 1e-6);
+    const double sum = static_cast<double>(X) + Y + Z;
+    const auto sx = static_cast<float>(X / sum), sy = static_cast<float>(Y / sum);
+    const Cell cell = findcell(t, sx, sy, 1);
+    EXPECT_EQ(cell.h, 13);
+    EXPECT_EQ(cell.c, 2);
+    for (const MunsellColour& m : {xyy2mun(X, Y, Z, t, false), xyy2mun(X, Y, Z, corners, false)}) {
+        EXPECT_TRUE(m.lowerFound && m.upperFound);
+        EXPECT_NEAR(m.H, 32.5, 0.05);
+        EXPECT_NEAR(m.C, 4.5, 0.05);
+        EXPECT_NEAR(m.V, 1, 1e-5);
+    }
+
+    // A few float steps (3e-7) outside that edge is rounding; a tenth of a
+    // table unit (1e-5) outside it, towards 10Y, is outside the data.
+    const double ex = 0.4800 - 0.4390, ey = 0.7230 - 0.6150, len = std::hypot(ex, ey);
+    const double nx = ey / len, ny = -ex / len;  // unit normal towards the lower hue
+    for (const auto& [shift, found] :
+         {std::pair{3e-7, true}, std::pair{1e-5, false}, std::pair{1e-4, false}}) {
+        const auto px = static_cast<float>(0.44925 + shift * nx);
+        const auto py = static_cast<float>(0.6420 + shift * ny);
+        EXPECT_EQ(findcell(t, px, py, 1).h == 13, found) << shift;
+        EXPECT_EQ(findcell(t, px, py, 1).h == 40, !found) << shift;
+    }
+    // Far beyond the last chroma of 2.5GY and 5GY at values 1 and 2 (chroma 6, 8).
+    const XYZ beyond = fromChromaticity(0.44, 0.80, val2y(1.5f, false));
+    Y = beyond.Y;
+    const MunsellColour m = xyy2mun(beyond.X, Y, beyond.Z, corners, false);
+    EXPECT_FALSE(m.lowerFound || m.upperFound);
 }
 
 TEST(Xyy2mun, WhiteSeamAndTopValues) {

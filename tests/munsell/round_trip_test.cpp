@@ -21,24 +21,27 @@ bool sampled(const RenotationTable& t, int value, int hue, int chroma) {
     return t.x(value, hue, chroma) != 0 && t.y(value, hue, chroma) != 0;
 }
 
-// "Well inside the data" at whole value V: every corner of the cell holding
-// (H, C) and of the eight cells around it is sampled at levels V and V + 1.
-// Level V + 1 because mun2xyz reads both levels even at a whole value. The
-// neighbours because a colour on a cell edge (every hue on the 2.5 grid, every
-// even chroma at a whole value) may test just outside its own cell, the edge
-// value rounding to the wrong side, and is then caught by the cell across the
-// edge; where that cell is missing, the data end there and the colour is not
-// found at all, which is the search working as designed, not a miss.
-bool wellInside(const RenotationTable& t, int V, float H, float C) {
-    const int h = static_cast<int>(std::floor(H / 2.5f)), c = static_cast<int>(std::floor(C / 2));
+// Every corner of the cells from hue index h0 to h1 and chroma index c0 to c1
+// sampled at levels V and V + 1 (mun2xyz reads both levels even at a whole
+// value).
+bool cornersSampled(const RenotationTable& t, int V, int h0, int h1, int c0, int c1) {
     for (int v = V; v <= V + 1; ++v) {
-        for (int i = h - 1; i <= h + 2; ++i) {
-            for (int j = std::max(c - 1, 0); j <= c + 2; ++j) {
+        for (int i = h0; i <= h1; ++i) {
+            for (int j = std::max(c0, 0); j <= c1; ++j) {
                 if (j >= tableChromas || !sampled(t, v, i, j)) return false;
             }
         }
     }
     return true;
+}
+
+// "Well inside the data" at whole value V: the cell holding (H, C) and the
+// eight cells around it are sampled, so that a colour on a cell edge (every hue
+// on the 2.5 grid, every even chroma at a whole value) has a cell on either
+// side of that edge.
+bool wellInside(const RenotationTable& t, int V, float H, float C) {
+    const int h = static_cast<int>(std::floor(H / 2.5f)), c = static_cast<int>(std::floor(C / 2));
+    return cornersSampled(t, V, h - 1, h + 2, c - 1, c + 2);
 }
 
 float hueMiss(float a, float b) {
@@ -68,6 +71,45 @@ TEST(RoundTrip, WholeValuesWellInsideTheData) {
         }
     }
     EXPECT_GT(checked, 200000);
+}
+
+// A hue on the 2.5 grid lies on the lower-hue edge of its own cell, and may
+// test just outside it by rounding. Where the strip below ends at a lower
+// chroma there is no cell across that edge, yet the colour is inside the data
+// and must still be found: only its own cell is required here. At a whole
+// value level V + 1 is searched too, with no weight; the colour's chromaticity
+// need not lie in the data there, so only level V must find it.
+TEST(RoundTrip, HueGridColoursWhereTheStripBelowEnds) {
+    const RenotationTable& t = testing::shippedTable();
+    const RenotationCorners corners(t);
+    int checked = 0, misses = 0, upperMissing = 0;
+    for (int V = 1; V <= 9; ++V) {
+        for (int i = 0; i < loadedHues; ++i) {
+            const float H = 2.5f * i;
+            for (int j = 1; j <= 64; ++j) {
+                const float C = j / 2.0f;
+                const int c = static_cast<int>(std::floor(C / 2));
+                if (!cornersSampled(t, V, i, i + 1, c, c + 1)) continue;
+                float v = static_cast<float>(V), X, Y, Z, x, y;
+                ASSERT_TRUE(mun2xyz(t, H, v, C, X, Y, Z, x, y, Condition::C2, false));
+                const MunsellColour m = xyy2mun(X, Y, Z, corners, false);
+                ++checked;
+                upperMissing += !m.upperFound;
+                if (m.lowerFound && hueMiss(m.H, H) <= 0.05f &&
+                    std::fabs(m.C - C) <= 0.05f) {
+                    continue;
+                }
+                if (++misses <= 5) {
+                    ADD_FAILURE() << H << " " << V << "/" << C << " gave " << m.H << " "
+                                  << m.C << " found " << m.lowerFound << m.upperFound;
+                }
+            }
+        }
+    }
+    std::printf("hue-grid colours on whole values: %d checked, %d missed, %d not at V + 1\n",
+                checked, misses, upperMissing);
+    EXPECT_EQ(misses, 0);
+    EXPECT_GT(checked, 4000);
 }
 
 // Between the levels the two levels' answers are blended by the fractional
