@@ -23,7 +23,9 @@ struct Cell {
 };
 
 // The first cell of a value level, scanning hue by hue from index 0 and within a
-// hue from the white outwards, whose quadrilateral holds (x, y).
+// hue from the white outwards, whose quadrilateral holds (x, y). When none does,
+// the first that holds it within 1e-6 of its edges: a colour on an edge where
+// the data end, rounded just outside.
 Cell findcell(const RenotationTable& table, float x, float y, int level);
 
 struct HueChroma {

@@ -78,6 +78,29 @@ TEST_F(StartupTest, ConfigurationNameIsFoundWhateverItsCaseAndAShortFileIsIgnore
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
+TEST_F(StartupTest, TheInstrumentChosenSurvivesARestart) {
+    folder.write("ZOL.cfg", "CE7000\r\n 1 \r\n");
+    start();
+    w().Combo1.choose("Import");
+    w().Text4.select(0, 1);
+    w().Text4.type("3");
+    ui::HeadlessPlatform platform;
+    workspace::Form1 again(platform.platform(),
+                           {folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+    std::string error;
+    ASSERT_TRUE(again.Form_Load(error));
+    // One file whatever the case of its name: the one that was there is rewritten.
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "zol.cfg"));
+    EXPECT_EQ(folder.read("ZOL.cfg"), "CE7000\r\n 3 \r\n");  // a port edit writes the instrument name
+    w().Combo1.choose("Import");
+    workspace::Form1 third(platform.platform(),
+                           {folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+    ASSERT_TRUE(third.Form_Load(error));
+    EXPECT_EQ(third.Command8.caption(), "Import %R");
+    EXPECT_FALSE(third.Command7.visible());
+    EXPECT_EQ(third.commPort, 3);
+}
+
 TEST_F(StartupTest, MissingOrShortRenotationTableStopsStartUpWithItsName) {
     ScratchFolder empty;
     ui::HeadlessPlatform platform;
