@@ -1,4 +1,4 @@
-// Platform services: file filters, message texts, key codes and a real
+// Platform services: file filters, message texts and a real
 // message box answered by a click.
 #include <QApplication>
 #include <QMessageBox>
@@ -8,7 +8,6 @@
 
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_file_filter.h"
-#include "ui/qt/qt_key_codes.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/qt_text.h"
 
@@ -24,17 +23,6 @@ TEST(QtServices, FileFiltersAndMessageText) {
     EXPECT_EQ(displayText("one\rtwo\r\nthree\n"), QStringLiteral("one\ntwo\nthree\n"));
     EXPECT_EQ(toQString("\xB0"), QString(QChar(0xB0)));   // a lone Latin-1 byte
     EXPECT_EQ(toQString("\xC2\xB0"), QString(QChar(0xB0)));  // the same sign in UTF-8
-}
-
-TEST(QtServices, KeyCodesAreTheWindowsOnes) {
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Return, {}), 13);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Enter, Qt::KeypadModifier), 13);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_A, {}), 65);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_5, {}), 53);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_5, Qt::KeypadModifier), 101);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Down, {}), 40);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_F1, {}), 112);
-    EXPECT_EQ(shiftMask(Qt::ShiftModifier | Qt::AltModifier), 5);
 }
 
 TEST(QtServices, MessageBoxAnswersWithTheButtonPressed) {

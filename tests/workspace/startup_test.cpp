@@ -158,13 +158,4 @@ TEST_F(StartupTest, ExitEndsTheProgramWithoutAQuestion) {
     EXPECT_TRUE(headless.dialogs.shown.empty());
 }
 
-TEST_F(StartupTest, EntryBoxesSelectTheirWholeTextOnFocus) {
-    start();
-    w().Text11[1].gotFocus();
-    EXPECT_EQ(w().Text11[1].selStart(), 0);
-    EXPECT_EQ(w().Text11[1].selLength(), 5);
-    w().Text12[0].type("2.5YR");
-    EXPECT_EQ(w().Text12[0].text(), "2.5YR");
-}
-
 }  // namespace tintara::testing
