@@ -1,178 +1,96 @@
 // The calibration dialogues: the order of the references, what each answer
-// does, and the messages.
+// does, and every way a calibration can fail.
 #include "dialogue_fixture.h"
 
 namespace tintara::instruments::testing {
 namespace {
 
 using ui::Answer;
-using Sends = std::vector<std::string>;
 
-class Calibration : public DialogueTest {
-protected:
-    std::vector<std::string> prompts() const {
-        std::vector<std::string> out;
-        for (const auto& d : dialogs.shown) out.push_back(d.prompt);
-        return out;
-    }
-    void answer(std::initializer_list<Answer> answers) {
-        for (Answer a : answers) dialogs.answerMessage(a);
-    }
-};
-
-TEST_F(Calibration, Ce2180WhiteThenOpenPort) {
-    port.on("v", "CE2180\r\n");
-    for (const char* command : {"K", "C", "B"}) port.on(command, std::string(18, '0'));
-    const std::vector<std::pair<std::vector<Answer>, Sends>> cases = {
-        {{Answer::Yes, Answer::Yes}, {"v", "K", "C", "B"}},
-        {{Answer::No, Answer::Yes}, {"v", "K", "B"}},
-        {{Answer::Yes, Answer::Cancel}, {"v", "K", "C"}},
-        {{Answer::Cancel}, {"v", "K"}},
+TEST_F(DialogueTest, CalibrationOrdersAndAnswers) {
+    struct Row {
+        std::string list;
+        Script script;
+        std::vector<Answer> answers;
+        Texts sent, prompts, lines = {};
     };
-    for (const auto& [answers, expected] : cases) {
-        port.sent.clear();
-        dialogs.shown.clear();
-        for (Answer a : answers) dialogs.answerMessage(a);
-        calibrateWith("CE2180");
-        EXPECT_EQ(port.sent, expected);
-        EXPECT_EQ(prompts().size(), answers.size());  // Cancel on the white standard ends at once
-        EXPECT_EQ(dialogs.shown[0].prompt, "White Standard");
-        EXPECT_EQ(dialogs.shown[0].buttons, ui::MessageButtons::YesNoCancel);
-        EXPECT_EQ(dialogs.shown[0].title, "");
+    const std::string eighteen(18, '0'), nineteen(19, '0');
+    const Script ce2180{{"v", "CE2180\r\n"}, {"K", eighteen}, {"C", eighteen}, {"B", eighteen}};
+    const Script ce7000{{"R", "CE7000>"}, {"I\r", nineteen}, {"C\r", nineteen}};
+    const std::string sce = "config -mode=sce\r";
+    const Script ci5{{"R\r", "i1 ready>"}, {sce, ">"}, {"whitecal\r", "white done>"}, {"blackcal\r", "black done>"}};
+    // Asleep at the first call; the white reply is slow and comes only in part.
+    const Script xth{{"R\r", "", "", 1}, {"R\r", "XT V2>"}, {"C\r", "partial"}, {"B\r", "open done>", "", -1, 9}};
+    const Texts whiteOpen{"White Standard", "Open Port"}, openWhite{"Open Port", "White Standard"};
+    const Texts ci5Prompts{"Instrument Calibration: White Ceramic Calibration",
+                           "Black Calibration: Black Trap Calibration"};
+    const Texts xthPrompts{"XT Calibration: White Calibration", "XT Calibration: Open Port Calibration"};
+    using enum Answer;
+    const Row rows[] = {
+        {"CE2180", ce2180, {Yes, Yes}, {"v", "K", "C", "B"}, whiteOpen},
+        {"CE2180", ce2180, {No, Yes}, {"v", "K", "B"}, whiteOpen},
+        {"CE2180", ce2180, {Cancel}, {"v", "K"}, {"White Standard"}},
+        {"CE7000A", ce7000, {Yes, Yes}, {"R", "I\r", "C\r"}, openWhite},
+        {"CE7000", ce7000, {No}, {"R"}, {"Open Port"}},
+        {"CE7000", ce7000, {Cancel}, {"R"}, {"Open Port"}},
+        {"Ci5/Ci7", ci5, {OK, OK}, {"R\r", sce, "whitecal\r", "blackcal\r"}, ci5Prompts,
+         {"i1 ready>", "white done>", "black done>"}},
+        {"Ci5/Ci7", ci5, {Cancel, OK}, {"R\r", sce, "blackcal\r"}, ci5Prompts, {"i1 ready>", "black done>"}},
+        {"XTH", xth, {OK, OK}, {"R\r", "R\r", "C\r", "B\r"}, xthPrompts, {"XT Sleeping", "partial", "open done>"}},
+        {"XTH", xth, {Cancel, OK}, {"R\r", "R\r", "B\r"}, xthPrompts, {"XT Sleeping", "open done>"}},
+    };
+    // Calibration sends the Ci5/Ci7 mode command whatever the measurements did.
+    state.sceConfigured = true;
+    // However long a person takes over a prompt, the reply still gets its full time.
+    dialogs.onShow = [this](const ui::ShownDialog&) { clock.advance(100); };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.list + " " + ::testing::PrintToString(row.sent));
+        fresh(row.script);
+        for (Answer answer : row.answers) dialogs.answerMessage(answer);
+        calibrate(row.list, context, state);
+        EXPECT_EQ(port.sent, row.sent);
+        Texts prompts;
+        for (const auto& d : dialogs.shown) prompts.push_back(d.title.empty() ? d.prompt : d.title + ": " + d.prompt);
+        EXPECT_EQ(prompts, row.prompts);
+        EXPECT_EQ(lines, row.lines);
+        expectClosed();
     }
-    EXPECT_EQ(port.settings, "9600,N,8,1");
-    expectClosed();
+    EXPECT_TRUE(state.sceConfigured);
 }
 
-TEST_F(Calibration, Ce7000OpenPortFirst) {
-    port.on("R", "CE7000>");
-    for (const char* command : {"I\r", "C\r"}) port.on(command, std::string(19, '0'));
-    answer({Answer::Yes, Answer::Yes});
-    calibrateWith("CE7000A");
-    EXPECT_EQ(port.sent, (Sends{"R", "I\r", "C\r"}));
-    EXPECT_EQ(prompts(), (std::vector<std::string>{"Open Port", "White Standard"}));
-    for (Answer notYes : {Answer::No, Answer::Cancel}) {
-        port.sent.clear();
-        dialogs.shown.clear();
-        answer({notYes});
-        calibrateWith("CE7000");
-        EXPECT_EQ(port.sent, Sends{"R"});
-        EXPECT_EQ(prompts(), std::vector<std::string>{"Open Port"});  // the white step is not offered
+TEST_F(DialogueTest, EveryCalibrationFailureAndListEntryWithoutADialogue) {
+    const std::string ci5Silent = "Ci5/Ci7 not connected", manual =
+        "Follow users manual for Calibration of Spectrolino / SpectroEye";
+    using enum Where;
+    const Failure rows[] = {
+        // The mode command is answered, so that only the wake-up can end these.
+        {"Ci5/Ci7", {{"config -mode=sce\r", ">"}}, ci5Silent, Line},
+        {"Ci5/Ci7", {{"R\r", "i ready>", "", 1, 3}, {"config -mode=sce\r", ">"}}, ci5Silent, Line},  // after 2 s
+        {"Ci5/Ci7", {{"R\r", "?>"}, {"config -mode=sce\r", ">"}}, "Ci5/Ci7 did not wake up", Line},
+        {"Ci5/Ci7", {{"R\r", "i>"}}, ci5Silent, Line},  // silent at the mode command
+        {"XTH", {}, "XTH did not wake up", Box},
+        {"CE2180", {}, "CE-2180 not connected", Box},
+        {"CE2180", {{"v", "\n"}}, "CE-2180 stopped answering during the calibration", Box},
+        {"CE7000", {}, "CE-7000 not connected", Box},
+        {"CE7000A", {{"R", ">"}}, "CE-7000 stopped answering during the calibration", Box},
+        {"CE7000", {{"", "Serial port 2 is not available"}}, "Serial port 2 is not available", Box},
+        {"Spectrolino", {}, manual, Box},
+        {"SpectroEye", {}, manual, Box},
+        {"Instrument", {}, "No Instrument found - CE-7000 or CE-2180 only", Box},
+        {"Inst", {}, "", Nowhere},
+    };
+    for (const Failure& row : rows) {
+        SCOPED_TRACE(row.name + ": " + row.message);
+        fresh(row.script);
+        calibrate(row.name, context, state);
+        EXPECT_EQ(whereShown(row.message), row.where);
+        // The message ends the dialogue: no prompt follows it.
+        EXPECT_EQ(dialogs.shown.empty() ? "" : dialogs.shown.back().prompt, row.where == Box ? row.message : "");
+        if (row.name == "Instrument") {
+            EXPECT_EQ(dialogs.shown.back().icon, ui::MessageIcon::Critical);
+        }
+        expectClosed();
     }
-    port.sent.clear();
-    answer({Answer::Yes, Answer::No});
-    calibrateWith("CE7000");
-    EXPECT_EQ(port.sent, (Sends{"R", "I\r"}));
-    expectClosed();
-}
-
-TEST_F(Calibration, ColorEyeSilence) {
-    calibrateWith("CE7000");
-    calibrateWith("CE2180");
-    EXPECT_EQ(messages(), (std::vector<std::string>{"CE-7000 not connected", "CE-2180 not connected"}));
-    port.on("R", ">");
-    port.on("v", "\n");
-    calibrateWith("CE7000");  // "Open Port" answered Yes; no 19 bytes follow
-    calibrateWith("CE2180");  // no 18 bytes after "K"
-    EXPECT_EQ(messages()[3], "CE-7000 stopped answering during the calibration");
-    EXPECT_EQ(messages()[4], "CE-2180 stopped answering during the calibration");
-    EXPECT_EQ(messages().size(), 5u);
-    expectClosed();
-}
-
-TEST_F(Calibration, Ci5Ci7WhiteCeramicThenBlackTrap) {
-    state.sceConfigured = true;  // calibration sends the mode command all the same
-    port.on("R\r", "i1 ready>");
-    port.on("config -mode=sce\r", ">");
-    port.on("whitecal\r", "white done>");
-    port.on("blackcal\r", "black done>");
-    answer({Answer::OK, Answer::OK, Answer::Cancel, Answer::OK});
-    calibrateWith("Ci5/Ci7");
-    EXPECT_EQ(port.sent, (Sends{"R\r", "config -mode=sce\r", "whitecal\r", "blackcal\r"}));
-    EXPECT_EQ(lines.back(), "black done>");
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "white done>"), lines.end());
-    EXPECT_EQ(dialogs.shown[0].prompt, "White Ceramic Calibration");
-    EXPECT_EQ(dialogs.shown[0].title, "Instrument Calibration");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::MessageButtons::OKCancel);
-    EXPECT_EQ(dialogs.shown[1].prompt, "Black Trap Calibration");
-    EXPECT_EQ(dialogs.shown[1].title, "Black Calibration");
-
-    // Cancel on the white ceramic still offers the black trap.
-    port.sent.clear();
-    calibrateWith("Ci5/Ci7");
-    EXPECT_EQ(port.sent, (Sends{"R\r", "config -mode=sce\r", "blackcal\r"}));
-    EXPECT_EQ(dialogs.shown.size(), 4u);
-    EXPECT_EQ(port.handshaking, ui::Handshaking::RtsCts);
-    expectClosed();
-}
-
-TEST_F(Calibration, Ci5Ci7NotConnected) {
-    // Nothing attached: the wake-up call waits its full 100 s first.
-    const double start = clock.secondsSinceMidnight();
-    calibrateWith("Ci5/Ci7");
-    EXPECT_EQ(lines.back(), "Ci5/Ci7 not connected");
-    EXPECT_GT(clock.secondsSinceMidnight() - start, 100.0);
-
-    // An answer after 3 s is too late, though it came within the 100 s.
-    lines.clear();
-    port.on("R\r", "i ready>").afterSeconds(3).once();
-    calibrateWith("Ci5/Ci7");
-    EXPECT_EQ(lines.back(), "Ci5/Ci7 not connected");
-    EXPECT_TRUE(std::find(lines.begin(), lines.end(), "i ready>") != lines.end());  // shown as it came
-
-    // Silent at the mode command.
-    lines.clear();
-    port.on("R\r", "i>");
-    calibrateWith("Ci5/Ci7");
-    EXPECT_EQ(lines.back(), "Ci5/Ci7 not connected");
-    EXPECT_TRUE(dialogs.shown.empty());
-    expectClosed();
-}
-
-TEST_F(Calibration, XthWhiteThenOpenPort) {
-    port.on("R\r", "").once();
-    port.on("R\r", "XT V2>");
-    port.on("C\r", "partial");  // slow: the partial reply is shown and the dialogue goes on
-    port.on("B\r", "open done>").afterSeconds(9);
-    // A person who takes a long time over the white step still gets the full 10 s.
-    dialogs.onShow = [this](const ui::ShownDialog&) { clock.advance(1000); };
-    calibrateWith("XTH");
-    EXPECT_EQ(port.sent, (Sends{"R\r", "R\r", "C\r", "B\r"}));
-    EXPECT_EQ(lines, (std::vector<std::string>{"XT Sleeping", "partial", "open done>"}));
-    EXPECT_EQ(dialogs.shown[0].prompt, "White Calibration");
-    EXPECT_EQ(dialogs.shown[1].prompt, "Open Port Calibration");
-    EXPECT_EQ(dialogs.shown[1].title, "XT Calibration");
-
-    port.sent.clear();
-    lines.clear();
-    answer({Answer::Cancel, Answer::OK});
-    calibrateWith("XTH");
-    EXPECT_EQ(port.sent, (Sends{"R\r", "B\r"}));
-    expectClosed();
-}
-
-TEST_F(Calibration, InstrumentsWithoutASerialDialogue) {
-    calibrateWith("SpectroEye");
-    calibrateWith("Spectrolino");
-    calibrateWith("Instrument");
-    calibrateWith("Inst");
-    calibrateWith("Import");
-    ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Follow users manual for Calibration of Spectrolino / SpectroEye");
-    EXPECT_EQ(dialogs.shown[1].prompt, "Follow users manual for Calibration of Spectrolino / SpectroEye");
-    EXPECT_EQ(dialogs.shown[2].prompt, "No Instrument found - CE-7000 or CE-2180 only");
-    EXPECT_EQ(dialogs.shown[2].icon, ui::MessageIcon::Critical);
-    EXPECT_EQ(port.opens, 0);
-    EXPECT_TRUE(port.sent.empty());
-}
-
-TEST_F(Calibration, PortThatWillNotOpen) {
-    port.failOpen("Serial port 2 is not available");
-    calibrateWith("CE7000");
-    EXPECT_EQ(run("XTH"), MeasureEnd::EarlyExit);
-    EXPECT_EQ(messages(), (std::vector<std::string>{"Serial port 2 is not available", "Serial port 2 is not available"}));
-    EXPECT_TRUE(port.sent.empty());
-    EXPECT_TRUE(refreshed(-1));
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // A main window's view of the dialogues: a scripted instrument behind the
 // port, scripted dialogs, a clock that moves on at every reading, and the
-// message line and imported-file caption as they were last written.
+// message line as it was written.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,27 +19,85 @@
 
 namespace tintara::instruments::testing {
 
+// One rule of a scripted instrument: its reply to a command, a second part
+// that follows two polls later, how often it answers (-1: always) and how many
+// seconds it takes. An empty command makes the port refuse to open, the reply
+// being the reason.
+struct Say {
+    std::string when, reply, later = {};
+    int times = -1;
+    double after = 0;
+};
+using Script = std::vector<Say>;
+using Texts = std::vector<std::string>;
+enum class Where { Nowhere, Box, Line, Both };
+using Curve = double (*)(std::size_t);
+
+// A dialogue that fails: its message, where it shows, how a measurement ends
+// and, for "Import", the file chosen (none: the file dialog is cancelled).
+struct Failure {
+    std::string name;
+    Script script;
+    std::string message;
+    Where where;
+    MeasureEnd end = MeasureEnd::EarlyExit;
+    std::optional<std::string> importText = {};
+};
+
+// The test curve: 21.5, 23, ... 80 percent at 360..750 nm.
+inline double ramp(std::size_t i) { return 20.0 + 1.5 * static_cast<double>(i); }
+// What a dialogue that read nothing leaves: the fixture's starting curve.
+inline double unset(std::size_t) { return -1.0; }
+
+// A field of `width` characters holding `value` with `decimals` decimals.
+inline std::string field(double value, int width, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
+    return text;
+}
+// `count` such fields of a curve, each followed by `gap`.
+inline std::string fields(Curve value, std::size_t count, int width, int decimals, const std::string& gap) {
+    std::string out;
+    for (std::size_t i = 1; i <= count; ++i) out += field(value(i), width, decimals) + gap;
+    return out;
+}
+
 class DialogueTest : public ::testing::Test {
 protected:
     DialogueTest() {
-        clock.set(43200.0);
         clock.advanceOnRead(0.05);
-        refl.fill(-1.0f);  // a curve no dialogue writes, to see what it touched
+        fresh({});
     }
+    ~DialogueTest() override { std::filesystem::remove(importPath); }
 
+    // A new instrument playing `script` behind a clean window and curve.
+    void fresh(const Script& script) {
+        port = ui::ScriptedSerialPort(clock);
+        for (const Say& say : script) {
+            if (say.when.empty()) port.failOpen(say.reply);
+            if (say.when.empty()) continue;
+            auto& rule = port.on(say.when, say.reply).times(say.times);
+            if (!say.later.empty()) rule.followedBy(say.later, 2);
+            if (say.after > 0) rule.afterSeconds(say.after);
+        }
+        lines.clear();
+        dialogs.shown.clear();
+        refl.fill(-1.0f);
+    }
     MeasureEnd run(const std::string& instName) { return measure(instName, context, state, refl); }
-    void calibrateWith(const std::string& listText) { calibrate(listText, context, state); }
-
-    // The same window in front of another instrument.
-    DialogueContext contextFor(ui::SerialPort& other) {
-        return {other, dialogs, clock, events, 1, context.showMessage, context.showImportedFile};
+    void importFile(const std::string& text) {
+        std::ofstream(importPath, std::ios::binary) << text;
+        dialogs.answerFile(importPath.string());
     }
 
-    std::vector<std::string> messages() const { return dialogs.messages(); }
-    bool refreshed(float value) const {
-        for (std::size_t i = 1; i <= 40; ++i)
-            if (refl[i] != value) return false;
-        return true;
+    Where whereShown(const std::string& text) const {
+        const Texts boxes = dialogs.messages();
+        const bool box = std::find(boxes.begin(), boxes.end(), text) != boxes.end();
+        const bool line = std::find(lines.begin(), lines.end(), text) != lines.end();
+        return static_cast<Where>(int(box) + 2 * int(line));
+    }
+    void expectCurve(Curve expected) const {
+        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], float(expected(i))) << "index " << i;
     }
     // The port was opened as often as it was closed, and is closed now.
     void expectClosed() const {
@@ -47,23 +109,14 @@ protected:
     ui::ScriptedSerialPort port{clock};
     ui::HeadlessDialogs dialogs;
     ui::HeadlessEvents events;
-    std::vector<std::string> lines;  // the message line, every text it was given
+    Texts lines;  // the message line, every text it was given
     std::string caption;
-    DialogueContext context{port, dialogs, clock, events, 1,
-                            [this](const std::string& text) { lines.push_back(text); },
+    DialogueContext context{port, dialogs, clock, events, 1, [this](const std::string& text) { lines.push_back(text); },
                             [this](const std::string& text) { caption = text; }};
     MeasureState state;
     Reflectance refl{};
+    std::filesystem::path importPath =
+        std::filesystem::path(TINTARA_BINARY_DIR) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
 };
-
-// A field of `width` characters holding `value` with `decimals` decimals.
-inline std::string field(double value, int width, int decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
-    return text;
-}
-
-// The test curve: 21.5, 23, ... 80 percent at 360..750 nm.
-inline double ramp(std::size_t i) { return 20.0 + 1.5 * static_cast<double>(i); }
 
 }  // namespace tintara::instruments::testing
