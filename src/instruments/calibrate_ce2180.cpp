@@ -7,16 +7,10 @@ namespace tintara::instruments {
 
 namespace {
 
-// Sends a one-byte command and takes its 18-byte answer; false, after a
-// message, when the answer does not come.
+// Sends a command and takes its 18-byte answer.
 bool exchange(DialogueContext& context, InstrumentPort& port, const char* command) {
-    port.send(command);
-    if (!waitForBytes(context, 18)) {
-        showBox(context, stoppedAnswering("CE-2180", "calibration"));
-        return false;
-    }
-    context.port.readAll();
-    return true;
+    std::string answer;
+    return exchangeBytes(context, port, command, 18, "CE-2180", "calibration", answer);
 }
 
 }  // namespace

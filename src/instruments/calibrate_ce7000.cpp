@@ -8,16 +8,10 @@ namespace tintara::instruments {
 
 namespace {
 
-// Sends a command and takes its 19-byte answer; false, after a message, when
-// the answer does not come.
+// Sends a command and takes its 19-byte answer.
 bool exchange(DialogueContext& context, InstrumentPort& port, const char* command) {
-    port.send(command);
-    if (!waitForBytes(context, 19)) {
-        showBox(context, stoppedAnswering("CE-7000", "calibration"));
-        return false;
-    }
-    context.port.readAll();
-    return true;
+    std::string answer;
+    return exchangeBytes(context, port, command, 19, "CE-7000", "calibration", answer);
 }
 
 }  // namespace

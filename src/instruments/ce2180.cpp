@@ -33,12 +33,8 @@ MeasureEnd measureCe2180(DialogueContext& context, Reflectance& refl) {
         return MeasureEnd::EarlyExit;
     }
 
-    port.send("M");
-    if (!waitForBytes(context, 18)) {
-        showBox(context, stoppedAnswering("CE-2180", "measurement"));
+    if (!exchangeBytes(context, port, "M", 18, "CE-2180", "measurement", reply))
         return MeasureEnd::EarlyExit;
-    }
-    reply = context.port.readAll();
     if (!reply.starts_with("11")) {
         showBox(context, "Calibrate Instrument");
         return MeasureEnd::Tail;

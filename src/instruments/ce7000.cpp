@@ -45,12 +45,8 @@ MeasureEnd measureCe7000(DialogueContext& context, const std::string& instName, 
         return MeasureEnd::EarlyExit;
     }
 
-    port.send("M\r");
-    if (!waitForBytes(context, 19)) {
-        showBox(context, stoppedAnswering("CE-7000", "measurement"));
+    if (!exchangeBytes(context, port, "M\r", 19, "CE-7000", "measurement", reply))
         return MeasureEnd::EarlyExit;
-    }
-    reply = context.port.readAll();
     if (!reply.starts_with("11")) {
         showBox(context, "Calibrate Instrument");
         return MeasureEnd::Tail;

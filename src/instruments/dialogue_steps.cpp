@@ -15,6 +15,17 @@ std::string stoppedAnswering(std::string_view instrument, std::string_view durin
     return std::string(instrument) + " stopped answering during the " + std::string(during);
 }
 
+bool exchangeBytes(DialogueContext& context, InstrumentPort& port, const char* command, int count,
+                   std::string_view instrument, std::string_view during, std::string& reply) {
+    port.send(command);
+    if (!waitForBytes(context, count)) {
+        showBox(context, stoppedAnswering(instrument, during));
+        return false;
+    }
+    reply = context.port.readAll();
+    return true;
+}
+
 void xriteCalibrationStep(DialogueContext& context, InstrumentPort& port, const char* prompt, const char* title,
                           const char* command) {
     using ui::Answer, ui::MessageButtons, ui::MessageIcon;

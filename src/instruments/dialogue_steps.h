@@ -35,6 +35,12 @@ class InstrumentPort;
 // every silent call. False (after a message) when it never greets.
 bool wakeXth(DialogueContext& context, InstrumentPort& port, const std::string& sleeping);
 
+// The Color-Eye exchange: sends a command and takes everything waiting once
+// `count` bytes have come; false, after a message naming the instrument, when
+// they do not come in time.
+bool exchangeBytes(DialogueContext& context, InstrumentPort& port, const char* command, int count,
+                   std::string_view instrument, std::string_view during, std::string& reply);
+
 // One reference of an X-Rite calibration: the person confirms with OK, the
 // command goes out, and whatever comes back within 10 s is shown on the
 // message line.
