@@ -102,24 +102,4 @@ TEST_F(DisplayControlsTest, PrintHelpAndAbout) {
               std::string::npos);
 }
 
-TEST_F(DisplayControlsTest, InstrumentListAndPortBoxRewriteTheConfiguration) {
-    w().Combo1.choose("Import");
-    EXPECT_EQ(folder.read("zol.cfg"), "Import\r\n 1 \r\n");
-    EXPECT_EQ(w().Command8.caption(), "Import %R");
-    EXPECT_FALSE(w().Command7.visible());
-    w().Combo1.choose("XTH");
-    EXPECT_EQ(w().Command8.caption(), "Measure");
-    EXPECT_TRUE(w().Text4.visible());
-    EXPECT_EQ(w().instName, "");  // the list click leaves the instrument name
-    retype(w().Text4, "7");
-    EXPECT_EQ(w().commPort, 1);
-    EXPECT_EQ(folder.read("zol.cfg"), "\r\n 1 \r\n");
-    retype(w().Text4, "4");
-    EXPECT_EQ(w().commPort, 4);
-    w().Text4.setText("");
-    w().Text4.setText("x");
-    EXPECT_EQ(w().commPort, 4);
-    EXPECT_EQ(folder.read("zol.cfg"), "\r\n 4 \r\n");
-}
-
 }  // namespace tintara::testing

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/control_array.h"
 #include "ui/headless/headless_platform.h"
 #include "workspace/form1.h"
 
@@ -39,16 +40,32 @@ private:
     std::filesystem::path path_;
 };
 
+// A main window started in `folder`, with the shipped data beside it.
+inline std::unique_ptr<workspace::Form1> startedWindow(ui::HeadlessPlatform& platform,
+                                                      const std::filesystem::path& folder) {
+    auto window = std::make_unique<workspace::Form1>(
+        platform.platform(),
+        workspace::FileLocations{folder, {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+    std::string error;
+    EXPECT_TRUE(window->Form_Load(error)) << error;
+    return window;
+}
+
+// The texts of a set of boxes, joined by commas: "255,0,12".
+inline std::string joined(const ui::ControlArray<ui::TextBox>& boxes) {
+    std::string out;
+    for (int i = 0; i < boxes.size(); ++i) out += (i ? "," : "") + boxes[i].text();
+    return out;
+}
+
+inline void expectVisible(std::initializer_list<const ui::Control*> controls, bool visible) {
+    for (const ui::Control* c : controls) EXPECT_EQ(c->visible(), visible) << c->name();
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     // Starts the window; a test that needs a configuration file writes it first.
-    void start() {
-        window = std::make_unique<workspace::Form1>(
-            headless.platform(),
-            workspace::FileLocations{folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
-        std::string error;
-        ASSERT_TRUE(window->Form_Load(error)) << error;
-    }
+    void start() { window = startedWindow(headless, folder.path()); }
     workspace::Form1& w() { return *window; }
 
     ScratchFolder folder;

@@ -1,6 +1,8 @@
 // The Munsell entry: boxes, scroll bars, the standard and difference panel.
 #include "main_window_fixture.h"
 
+#include "workspace/typed_entry.h"
+
 namespace tintara::testing {
 
 namespace {
@@ -8,43 +10,35 @@ class MunsellEntryTest : public MainWindowTest {
 protected:
     void SetUp() override { start(); }
     void enterMunsell(const std::string& hue, const std::string& value, const std::string& chroma) {
-        w().Text12[0].setText(hue);
-        w().Text12[1].setText(value);
-        w().Text12[2].setText(chroma);
-        w().Text12[1].keyDown(ui::keyEnter);
+        workspace::typeEntry(w(), workspace::EntryForm::Munsell, {hue, value, chroma});
     }
+    std::vector<int> bars() { return {w().VScroll1.value(), w().VScroll2.value(), w().VScroll3.value()}; }
 };
 }  // namespace
 
 TEST_F(MunsellEntryTest, EnterMovesTheScrollBarsHalvesToEven) {
     enterMunsell("5.6R", "6.1", "6.2");
-    EXPECT_EQ(w().VScroll1.value(), 11);
-    EXPECT_EQ(w().VScroll2.value(), 12);
-    EXPECT_EQ(w().VScroll3.value(), 6);
+    EXPECT_EQ(bars(), (std::vector<int>{11, 12, 6}));
     enterMunsell("2.5R", "5", "4");
-    EXPECT_EQ(w().VScroll1.value(), 5);
-    enterMunsell("1.25R", "5", "4");
-    EXPECT_EQ(w().VScroll1.value(), 2);
-    EXPECT_EQ(w().Text12[0].text(), "1.25R");  // the hue box keeps the notation as typed
+    EXPECT_EQ(bars(), (std::vector<int>{5, 10, 4}));
+    enterMunsell("1.25R", "4.75", "4.5");  // 2.5, 9.5 and 4.5 go to the even neighbour
+    EXPECT_EQ(bars(), (std::vector<int>{2, 10, 4}));
     enterMunsell("5yr", "5", "4");
     EXPECT_EQ(w().VScroll1.value(), 30);
-    EXPECT_EQ(w().Text12[0].text(), "5yr");
+    EXPECT_EQ(w().Text12[0].text(), "5yr");  // the hue box keeps the notation as typed
 }
 
 TEST_F(MunsellEntryTest, NeutralGivesTheWhiteChromaticityAndValueFiveLuminance) {
     enterMunsell("5R", "5", "0");
-    EXPECT_EQ(w().Text18[0].text(), "0.3101");
-    EXPECT_EQ(w().Text18[1].text(), "0.3163");
-    EXPECT_EQ(w().Text11[0].text(), "19.38");
-    EXPECT_EQ(w().Text11[1].text(), "19.77");
-    EXPECT_EQ(w().Text11[2].text(), "23.35");
+    EXPECT_EQ(joined(w().Text18), "0.3101,0.3163");
+    EXPECT_EQ(joined(w().Text11), "19.38,19.77,23.35");
     EXPECT_EQ(w().Label19.caption(), "");
     w().Check1.setValue(1);  // PWD: 19.766 x 0.975
     enterMunsell("5R", "5", "0");
     EXPECT_EQ(w().Text11[1].text(), "19.27");
 }
 
-TEST_F(MunsellEntryTest, HueScrollBarWrapsTheCircleAndConvertsOnce) {
+TEST_F(MunsellEntryTest, ScrollBarsWriteTheirBoxAndConvertOnce) {
     int conversions = 0;
     w().Text15[0].onChange = [&] { ++conversions; };
     w().VScroll1.setValue(0);
@@ -53,12 +47,7 @@ TEST_F(MunsellEntryTest, HueScrollBarWrapsTheCircleAndConvertsOnce) {
     w().VScroll1.setValue(202);
     EXPECT_EQ(w().Text12[0].text(), "1.00R");
     EXPECT_EQ(w().VScroll1.value(), 2);
-    w().VScroll1.setValue(13);
-    EXPECT_EQ(w().Text12[0].text(), "6.50R");
-    EXPECT_LE(conversions, 3);
-}
-
-TEST_F(MunsellEntryTest, ValueAndChromaScrollBars) {
+    EXPECT_LE(conversions, 2);
     w().VScroll2.setValue(7);
     EXPECT_EQ(w().Text12[1].text(), "3.5");
     w().VScroll2.setValue(8);
@@ -75,9 +64,7 @@ TEST_F(MunsellEntryTest, NotationOutsideTheDataShowsZerosBlackAndTheGamutMessage
     EXPECT_EQ(w().Text11[0].text(), "0.00");
     EXPECT_EQ(w().Text11[1].text(), "0.00");
     EXPECT_EQ(w().Text18[0].text(), "0.0000");
-    EXPECT_EQ(w().Text1[0].text(), "0");
-    EXPECT_EQ(w().Text1[1].text(), "0");
-    EXPECT_EQ(w().Text1[2].text(), "0");
+    EXPECT_EQ(joined(w().Text1), "0,0,0");
     EXPECT_EQ(w().Label19.caption(), "Out of RGB Range");
     ui::Rgb swatch;
     ASSERT_TRUE(w().Picture1.surface().pixel(5, 5, swatch));
@@ -140,19 +127,10 @@ TEST_F(MunsellEntryTest, StandardAndDifferencePanelSequence) {
 }
 
 TEST_F(MunsellEntryTest, DifferenceIsTakenFromTheShownTwoDecimalDifferences) {
-    w().Text15[0].setText("50");
-    w().Text15[1].setText("10");
-    w().Text15[2].setText("10");
-    w().Text15[0].keyDown(ui::keyEnter);
+    workspace::typeEntry(w(), workspace::EntryForm::Lab, {"50", "10", "10"});
     w().Command4.click();
-    w().Text15[0].setText("51");
-    w().Text15[1].setText("12");
-    w().Text15[2].setText("8");
-    w().Text15[0].keyDown(ui::keyEnter);
-    EXPECT_EQ(w().Text6[3].text(), "1.00");
-    EXPECT_EQ(w().Text6[4].text(), "2.00");
-    EXPECT_EQ(w().Text6[5].text(), "-2.00");
-    EXPECT_EQ(w().Text6[6].text(), "3.00");
+    workspace::typeEntry(w(), workspace::EntryForm::Lab, {"51", "12", "8"});
+    EXPECT_EQ(joined(w().Text6), "50.00,10.00,10.00,1.00,2.00,-2.00,3.00");
     EXPECT_EQ(w().labPair[0][0], 50.0f);
     EXPECT_EQ(w().labPair[1][1], 12.0f);
 }

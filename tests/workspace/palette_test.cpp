@@ -12,6 +12,11 @@ protected:
         start();
         headless.clock.setDate({2026, 3, 7, 9, 5, 4});
     }
+    // "Save to Palette", answering its questions in turn.
+    void save(std::initializer_list<std::optional<std::string>> answers) {
+        for (const auto& a : answers) headless.dialogs.answerInput(a);
+        w().Command11.click();
+    }
 };
 
 const std::string startUpFields =
@@ -20,9 +25,7 @@ const std::string startUpFields =
 }  // namespace
 
 TEST_F(PaletteTest, FirstSaveAsksForTheFileAndTheTagAndAppendsOneRecord) {
-    headless.dialogs.answerInput("mine");
-    headless.dialogs.answerInput("Brick \"red\"");
-    w().Command11.click();
+    save({"mine", "Brick \"red\""});
     ASSERT_EQ(headless.dialogs.shown.size(), 2u);
     EXPECT_EQ(headless.dialogs.shown[0].prompt, "Palette File Name to save or append  [.CSV added]");
     EXPECT_EQ(headless.dialogs.shown[0].title, "Save Palette Data");
@@ -34,12 +37,9 @@ TEST_F(PaletteTest, FirstSaveAsksForTheFileAndTheTagAndAppendsOneRecord) {
 }
 
 TEST_F(PaletteTest, SecondSaveAsksOnlyForTheTagAndAppends) {
-    headless.dialogs.answerInput("two.CSV");
-    headless.dialogs.answerInput("a");
-    w().Command11.click();
+    save({"two.CSV", "a"});
     headless.clock.setDate({2026, 3, 7, 23, 59, 58});
-    headless.dialogs.answerInput("b");
-    w().Command11.click();
+    save({"b"});
     EXPECT_EQ(headless.dialogs.shown.size(), 3u);
     EXPECT_EQ(w().paletteFile, "two.CSV");
     EXPECT_EQ(folder.read("two.CSV"), R"("03-07-2026","09:05:04","a",)" + startUpFields + "\r\n" +
@@ -47,42 +47,29 @@ TEST_F(PaletteTest, SecondSaveAsksOnlyForTheTagAndAppends) {
 }
 
 TEST_F(PaletteTest, TagFileSwitchesToAnotherFileAndCancellingTheNameWritesNothing) {
-    headless.dialogs.answerInput("first");
-    headless.dialogs.answerInput("x");
-    w().Command11.click();
-    headless.dialogs.answerInput("FILE");
-    headless.dialogs.answerInput("second");
-    headless.dialogs.answerInput("y");
-    w().Command11.click();
+    save({"first", "x"});
+    save({"FILE", "second", "y"});
     EXPECT_EQ(w().paletteFile, "second.csv");
     EXPECT_NE(folder.read("second.csv").find(R"("y")"), std::string::npos);
     EXPECT_EQ(folder.read("first.csv").find(R"("y")"), std::string::npos);
 
     w().paletteFile.clear();
-    headless.dialogs.answerInput(std::nullopt);
-    w().Command11.click();
+    save({std::nullopt});
     EXPECT_TRUE(w().paletteFile.empty());
 }
 
 TEST_F(PaletteTest, RgbBoxesAreLimitedAndTheLinearFieldsFollowTheLimitedValues) {
-    w().Text1[0].setText("300");
-    w().Text1[1].setText("-5");
-    w().Text1[2].setText("128");
-    headless.dialogs.answerInput("p");
-    headless.dialogs.answerInput("t");
-    w().Command11.click();
-    EXPECT_EQ(w().VScroll4.value(), 255);
-    EXPECT_EQ(w().VScroll5.value(), 0);
-    EXPECT_EQ(w().VScroll6.value(), 128);
+    for (int i = 0; i < 3; ++i) w().Text1[i].setText(std::vector<std::string>{"300", "-5", "128"}[i]);
+    save({"p", "t"});
+    EXPECT_EQ((std::vector<int>{w().VScroll4.value(), w().VScroll5.value(), w().VScroll6.value()}),
+              (std::vector<int>{255, 0, 128}));
     const std::string line = folder.read("p.csv");
     EXPECT_NE(line.find(R"("14.18",1,0,0.21951973,"300","-5","128",)"), std::string::npos) << line;
 }
 
 TEST_F(PaletteTest, UnwritableFileIsReportedAndRgbTextMustBeNumbers) {
     std::filesystem::create_directory(folder.path() / "taken.csv");
-    headless.dialogs.answerInput("taken");
-    headless.dialogs.answerInput("t");
-    w().Command11.click();
+    save({"taken", "t"});
     const auto messages = headless.dialogs.messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("taken.csv"), std::string::npos);

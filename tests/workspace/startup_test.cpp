@@ -12,9 +12,7 @@ class StartupTest : public MainWindowTest {};
 
 TEST_F(StartupTest, WithoutConfigurationComesUpWithDefaultsAndConvertsTheDesignNotation) {
     start();
-    EXPECT_EQ(w().Text12[0].text(), "5.6R");
-    EXPECT_EQ(w().Text12[1].text(), "6.1");
-    EXPECT_EQ(w().Text12[2].text(), "6.2");
+    EXPECT_EQ(joined(w().Text12), "5.6R,6.1,6.2");
     // Y of value 6.1 from the value polynomial, worked by hand: 31.2277.
     EXPECT_EQ(w().Text11[1].text(), "31.23");
     EXPECT_FALSE(w().Text1[0].text().empty());
@@ -25,20 +23,12 @@ TEST_F(StartupTest, WithoutConfigurationComesUpWithDefaultsAndConvertsTheDesignN
     EXPECT_EQ(w().instName, "");
     EXPECT_EQ(w().commPort, 1);
     // No instrument: Measure stays hidden, the second pass shows the rest again.
-    EXPECT_FALSE(w().Command8.visible());
-    EXPECT_TRUE(w().Command7.visible());
-    EXPECT_TRUE(w().Label3.visible());
-    EXPECT_TRUE(w().Text4.visible());
+    expectVisible({&w().Command8, &w().Text8, &w().Picture3, &w().Command3, &w().import, &w().VScroll7}, false);
+    expectVisible({&w().Command7, &w().Label3, &w().Text4, &w().Check2, &w().Frame2}, true);
     EXPECT_EQ(w().Command8.caption(), "Measure");
     // The weights were not loaded: every curve integrates to zero.
     EXPECT_EQ(w().weights.Y[21], 0.0f);
     EXPECT_FALSE(w().deltaMode);
-    EXPECT_FALSE(w().Text8.visible());
-    EXPECT_FALSE(w().Picture3.visible());
-    EXPECT_FALSE(w().Command3.visible());
-    EXPECT_FALSE(w().import.visible());
-    EXPECT_FALSE(w().VScroll7.visible());
-    EXPECT_TRUE(w().Check2.visible());
     EXPECT_EQ(w().Text3.text(), "");
     EXPECT_EQ(headless.beeper.beeps, 1);
     EXPECT_EQ(w().Combo1.items().size(), 8u);
@@ -53,52 +43,38 @@ TEST_F(StartupTest, InstrumentConfigurationShapesTheInstrumentGroup) {
     EXPECT_EQ(w().Combo1.text(), "Import");
     EXPECT_TRUE(w().Command8.visible());
     EXPECT_EQ(w().Command8.caption(), "Import %R");
-    EXPECT_FALSE(w().Command7.visible());
-    EXPECT_FALSE(w().Label3.visible());
-    EXPECT_FALSE(w().Text4.visible());
+    expectVisible({&w().Command7, &w().Label3, &w().Text4}, false);
     EXPECT_FLOAT_EQ(w().weights.Y[21], 9.834f);  // 560 nm
 }
 
-TEST_F(StartupTest, ConfigurationNameIsFoundWhateverItsCaseAndAShortFileIsIgnored) {
-    folder.write("Zol.CFG", "CE7000\r\n 2 \r\n");
+TEST_F(StartupTest, AShortConfigurationIsIgnored) {
+    folder.write("ZOL.cfg", "XTH\r\n");
     start();
-    EXPECT_EQ(w().instName, "CE7000");
-    EXPECT_TRUE(w().Command8.visible());
-    EXPECT_EQ(w().Command8.caption(), "Measure");
-
-    ScratchFolder other;
-    other.write("ZOL.cfg", "XTH\r\n");
-    ui::HeadlessPlatform platform;
-    workspace::Form1 second(platform.platform(),
-                            {other.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
-    std::string error;
-    ASSERT_TRUE(second.Form_Load(error));
-    EXPECT_EQ(second.instName, "");
-    EXPECT_EQ(second.commPort, 1);
-    EXPECT_TRUE(platform.dialogs.shown.empty());
+    EXPECT_EQ(w().instName, "");
+    EXPECT_EQ(w().commPort, 1);
+    EXPECT_TRUE(headless.dialogs.shown.empty());
 }
 
-TEST_F(StartupTest, TheInstrumentChosenSurvivesARestart) {
+// The file is found whatever the case of its name, and the one there is rewritten.
+TEST_F(StartupTest, InstrumentListAndPortBoxKeepTheChoiceAcrossARestart) {
     folder.write("ZOL.cfg", "CE7000\r\n 1 \r\n");
     start();
     w().Combo1.choose("Import");
-    w().Text4.select(0, 1);
-    w().Text4.type("3");
-    ui::HeadlessPlatform platform;
-    workspace::Form1 again(platform.platform(),
-                           {folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
-    std::string error;
-    ASSERT_TRUE(again.Form_Load(error));
-    // One file whatever the case of its name: the one that was there is rewritten.
+    EXPECT_EQ(folder.read("ZOL.cfg"), "Import\r\n 1 \r\n");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "zol.cfg"));
+    EXPECT_EQ(w().instName, "CE7000");  // the list click leaves the instrument name
+    const std::pair<const char*, int> edits[] = {{"7", 1}, {"4", 4}, {"", 4}, {"x", 4}, {"3", 3}};
+    for (const auto& [typed, port] : edits) {
+        w().Text4.setText(typed);
+        EXPECT_EQ(w().commPort, port) << typed;
+    }
     EXPECT_EQ(folder.read("ZOL.cfg"), "CE7000\r\n 3 \r\n");  // a port edit writes the instrument name
     w().Combo1.choose("Import");
-    workspace::Form1 third(platform.platform(),
-                           {folder.path(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
-    ASSERT_TRUE(third.Form_Load(error));
-    EXPECT_EQ(third.Command8.caption(), "Import %R");
-    EXPECT_FALSE(third.Command7.visible());
-    EXPECT_EQ(third.commPort, 3);
+    ui::HeadlessPlatform platform;
+    const auto again = startedWindow(platform, folder.path());
+    EXPECT_EQ(again->Command8.caption(), "Import %R");
+    expectVisible({&again->Command7, &again->Text4}, false);
+    EXPECT_EQ(again->commPort, 3);
 }
 
 TEST_F(StartupTest, MissingOrShortRenotationTableStopsStartUpWithItsName) {
