@@ -2,6 +2,7 @@
 // recording the events the window logic would receive.
 #pragma once
 
+#include <tuple>
 #include <vector>
 
 #include "ui/controls.h"
@@ -10,43 +11,26 @@
 
 namespace tintara::ui::qt {
 
-struct MouseEvent {
-    MouseButton button;
-    float x, y;
-};
-
 class TestWindow : public Window {
 public:
     TestWindow() : Window("TestForm", "Binding test", 6000, 3600, lightGrey) {
-        add(label);
-        add(text);
-        add(hue);
-        add(check);
-        add(frame);
+        for (Control* c : std::initializer_list<Control*>{&text, &hue, &check, &frame, &combo, &picture, &button})
+            add(*c);
         add(option0, &frame);
         add(option1, &frame);
-        add(combo);
-        add(picture);
-        add(shape);
-        add(button);
         option0.setGroup({&option0, &option1});
         option1.setGroup({&option0, &option1});
         combo.addItem("D65");
         combo.addItem("D50");
-        text.setFont(Font{"Arial", 9.75f, false});
         text.onChange = [this] { ++textChanges; };
         text.onKeyDown = [this](int key, int) { keys.push_back(key); };
         hue.onChange = [this] { ++hueChanges; };
         check.onClick = [this] { ++checkClicks; };
         option1.onClick = [this] { ++optionClicks; };
         combo.onClick = [this] { ++comboClicks; };
-        picture.onMouseDown = [this](MouseButton b, int, float x, float y) { presses.push_back({b, x, y}); };
-        label.setForeColor(Rgb{200, 0, 0});
-        shape.setBorderStyle(BorderStyle::Dotted);
-        shape.filled = false;
+        picture.onMouseDown = [this](MouseButton b, int, float x, float y) { presses.emplace_back(b, x, y); };
     }
 
-    Label label{"Label8", {240, 120, 1500, 255}, "Hue  (eg, 5.6R)"};
     TextBox text{"Text12", {240, 420, 1440, 345}, "5.6R"};
     ScrollBar hue{"VScroll1", {1800, 420, 255, 1200}, Orientation::Vertical, 202, 0, 0, 1, 10};
     CheckBox check{"Check2", {240, 900, 1500, 255}, "Display Hue Page"};
@@ -55,12 +39,11 @@ public:
     OptionButton option1{"Option1(1)", {120, 660, 1200, 255}, "D5000"};
     ComboBox combo{"Combo1", {240, 2520, 1500, 315}, "D65"};
     PictureBox picture{"Picture1", {2400, 420, 1800, 1500}};
-    Shape shape{"Shape1", {2280, 300, 2040, 1740}};
     Button button{"Command2", {4440, 420, 1215, 375}, "Exit"};
 
     int textChanges = 0, hueChanges = 0, checkClicks = 0, optionClicks = 0, comboClicks = 0;
     std::vector<int> keys;
-    std::vector<MouseEvent> presses;
+    std::vector<std::tuple<MouseButton, float, float>> presses;  // button, x and y in twips
 };
 
 }  // namespace tintara::ui::qt
