@@ -30,20 +30,6 @@ protected:
 };
 }  // namespace
 
-TEST_F(MeasureTest, ImportOfAReflectanceFileOfWhiteGivesTheCWhite) {
-    start("Import\r\n 1 \r\n");
-    std::string file = "Tile 7\r\n";
-    for (int i = 0; i < 40; ++i) file += i % 10 == 9 ? "100\r\n" : "100,";
-    folder.write("white.txt", file);
-    const std::string path = (folder.path() / "white.txt").string();
-    headless.dialogs.answerFile(path);
-    w().Command8.click();
-    EXPECT_EQ(joined(w().Text11), "98.07,100.00,118.23");
-    EXPECT_EQ(w().Label6.caption(), path + " Tile 7");
-    EXPECT_EQ(w().Text12[1].text(), "9.90");
-    EXPECT_EQ(w().refl[40], 100.0f);
-}
-
 TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourAndASecondPressIsRefused) {
     start("CE7000\r\n 2 \r\n");
     port.on("R", "CE7000>");
