@@ -173,7 +173,9 @@ private:
     void paintSwatch(bool trialSide);
     void writeRgbFields();
     void writeCmyk(float linR, float linG, float linB);
-    void writeLab(float L, float a, float b);
+    // L*a*b* of X, Y, Z into the L*a*b* boxes; X, Y, Z raised to 0.01 as xyzlab does.
+    void showLab(float& X, float& Y, float& Z);
+    void finishXyzEntry(float X, float Y, float Z);
     void rgbScrollChange(int channel, ui::ScrollBar& bar);
     void setScrollBars(float H, float V, float C);
     void refuse(const std::string& message);

@@ -46,7 +46,9 @@ void Form1::writeCmyk(float linR, float linG, float linB) {
     for (int i = 0; i < 4; ++i) Text2[i].setText(textio::plainNumber(values[i]));
 }
 
-void Form1::writeLab(float L, float a, float b) {
+void Form1::showLab(float& X, float& Y, float& Z) {
+    float L = 0, a = 0, b = 0;
+    xyzlab(X, Y, Z, L, a, b);
     Text15[0].setText(textio::format(L, "###.00"));
     Text15[1].setText(textio::format(a, "###.00"));
     Text15[2].setText(textio::format(b, "###.00"));

@@ -56,11 +56,14 @@ void Form1::xyzEntry() {
     if (!X || !Y || !Z) return refuse("X, Y and Z must be numbers");
     if (!positiveSum(*X, *Y, *Z)) return refuse("X + Y + Z must be more than 0");
     accept();
-    float Xv = *X, Yv = *Y, Zv = *Z, L = 0, a = 0, b = 0;
-    xyzlab(Xv, Yv, Zv, L, a, b);
-    writeLab(L, a, b);
+    finishXyzEntry(*X, *Y, *Z);
+}
+
+// The XYZ and x y entries end alike: L*a*b*, the notation, RGB, the swatch.
+void Form1::finishXyzEntry(float X, float Y, float Z) {
+    showLab(X, Y, Z);
     ciemun();
-    xyzrgb(rgbR, rgbG, rgbB, Xv, Yv, Zv);
+    xyzrgb(rgbR, rgbG, rgbB, X, Y, Z);
     paintSwatch(false);
 }
 
@@ -77,12 +80,7 @@ void Form1::xyEntry() {
     accept();
     Text11[0].setText(textio::format(X, "###.00"));
     Text11[2].setText(textio::format(Z, "###.00"));
-    float L = 0, a = 0, b = 0;
-    xyzlab(X, Yv, Z, L, a, b);
-    writeLab(L, a, b);
-    ciemun();
-    xyzrgb(rgbR, rgbG, rgbB, X, Yv, Z);
-    paintSwatch(false);
+    finishXyzEntry(X, Yv, Z);
 }
 
 // L*a*b* is read against the C white and carried back to C from the current
@@ -153,9 +151,7 @@ void Form1::finishRgbEntry(float linR, float linG, float linB) {
         xyz[i] = twoDecimals(float(double(xyz[i]) * 100.0));
         Text11[i].setText(textio::plainNumber(xyz[i]));
     }
-    float L = 0, a = 0, b = 0;
-    xyzlab(xyz[0], xyz[1], xyz[2], L, a, b);
-    writeLab(L, a, b);
+    showLab(xyz[0], xyz[1], xyz[2]);
     runStandardDifferenceStep();
     ciemun();
 }

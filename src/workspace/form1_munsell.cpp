@@ -34,9 +34,7 @@ void Form1::vezedu() {
     Text18[0].setText(textio::format(x, "0.0000"));
     Text18[1].setText(textio::format(y, "0.0000"));
 
-    float L = 0, a = 0, b = 0;
-    xyzlab(X, Y, Z, L, a, b);
-    writeLab(L, a, b);
+    showLab(X, Y, Z);
     runStandardDifferenceStep();
     // A notation outside the renotation data has no colour: black, with the
     // gamut message, rather than the faint colour of the 0.01 floor of L*a*b*.
