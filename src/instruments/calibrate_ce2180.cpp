@@ -27,7 +27,7 @@ void calibrateCe2180(DialogueContext& context) {
     }
     if (!exchange(context, port, "K")) return;
 
-    using ui::Answer, ui::MessageButtons;
+    using platform::Answer, platform::MessageButtons;
     const Answer white = context.dialogs.messageBox("White Standard", MessageButtons::YesNoCancel);
     if (white == Answer::Cancel) return;
     if (white == Answer::Yes && !exchange(context, port, "C")) return;

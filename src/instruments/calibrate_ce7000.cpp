@@ -27,7 +27,7 @@ void calibrateCe7000(DialogueContext& context, const std::string& instName) {
         return;
     }
 
-    using ui::Answer, ui::MessageButtons;
+    using platform::Answer, platform::MessageButtons;
     if (context.dialogs.messageBox("Open Port", MessageButtons::YesNoCancel) != Answer::Yes) return;
     if (!exchange(context, port, "I\r")) return;
     if (context.dialogs.messageBox("White Standard", MessageButtons::YesNoCancel) == Answer::Yes)

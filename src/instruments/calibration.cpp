@@ -17,8 +17,8 @@ void runCalibration(const std::string& listText, DialogueContext& context) {
     } else if (listText == "CE7000" || listText == "CE7000A") {
         calibrateCe7000(context, listText);
     } else if (listText == "Instrument") {
-        context.dialogs.messageBox("No Instrument found - CE-7000 or CE-2180 only", ui::MessageButtons::OK,
-                                   ui::MessageIcon::Critical);
+        context.dialogs.messageBox("No Instrument found - CE-7000 or CE-2180 only", platform::MessageButtons::OK,
+                                   platform::MessageIcon::Critical);
     }
     // Any other text, such as the list's initial "Inst", does nothing.
 }

@@ -9,7 +9,10 @@
 #include <string_view>
 
 #include "instruments/spectral.h"
-#include "ui/services.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/event_pump.h"
+#include "platform/serial_port.h"
 
 namespace tintara::instruments {
 
@@ -19,7 +22,7 @@ inline constexpr std::array<std::string_view, 8> instrumentNames = {
 
 struct SerialSettings {
     std::string settings;  // as handed to the port, e.g. "9600,N,8,1"
-    ui::Handshaking handshaking = ui::Handshaking::None;
+    platform::Handshaking handshaking = platform::Handshaking::None;
     bool rts = false;
 };
 
@@ -29,10 +32,10 @@ std::optional<SerialSettings> serialSettings(std::string_view instName);
 
 // What a dialogue uses of the main window and the platform.
 struct DialogueContext {
-    ui::SerialPort& port;
-    ui::Dialogs& dialogs;
-    ui::Clock& clock;
-    ui::EventPump& events;
+    platform::SerialPort& port;
+    platform::Dialogs& dialogs;
+    platform::Clock& clock;
+    platform::EventPump& events;
     int commPort = 1;
     std::function<void(const std::string&)> showMessage;       // the message line
     std::function<void(const std::string&)> showImportedFile;  // the imported-file caption

@@ -28,7 +28,7 @@ bool exchangeBytes(DialogueContext& context, InstrumentPort& port, const char* c
 
 void xriteCalibrationStep(DialogueContext& context, InstrumentPort& port, const char* prompt, const char* title,
                           const char* command) {
-    using ui::Answer, ui::MessageButtons, ui::MessageIcon;
+    using platform::Answer, platform::MessageButtons, platform::MessageIcon;
     if (context.dialogs.messageBox(prompt, MessageButtons::OKCancel, MessageIcon::None, title) != Answer::OK) return;
     std::string reply;
     port.send(command);

@@ -12,7 +12,7 @@ InstrumentPort::InstrumentPort(DialogueContext& context, std::string_view instNa
         showBox(context, "No serial settings for " + std::string(instName));
         return;
     }
-    ui::SerialPort& port = context.port;
+    platform::SerialPort& port = context.port;
     port.setPortNumber(context.commPort);
     port.setSettings(settings->settings);
     port.setHandshaking(settings->handshaking);

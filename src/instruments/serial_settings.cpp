@@ -3,7 +3,7 @@
 namespace tintara::instruments {
 
 std::optional<SerialSettings> serialSettings(std::string_view instName) {
-    using ui::Handshaking;
+    using platform::Handshaking;
     if (instName == "CE7000" || instName == "CE7000A" || instName == "CE2180")
         return SerialSettings{"9600,N,8,1", Handshaking::None, false};
     if (instName == "XTH" || instName == "Ci5/Ci7") return SerialSettings{"38400,N,8,1", Handshaking::RtsCts, false};

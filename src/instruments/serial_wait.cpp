@@ -11,9 +11,9 @@ bool isTerminated(std::string_view reply, Terminator terminator) {
     return false;
 }
 
-float clockNow(ui::Clock& clock) { return static_cast<float>(clock.secondsSinceMidnight()); }
+float clockNow(platform::Clock& clock) { return static_cast<float>(clock.secondsSinceMidnight()); }
 
-float elapsedSince(ui::Clock& clock, float start) {
+float elapsedSince(platform::Clock& clock, float start) {
     float elapsed = static_cast<float>(static_cast<double>(clockNow(clock)) - start);
     if (elapsed < 0) elapsed = static_cast<float>(elapsed + 86400.0);
     return elapsed;

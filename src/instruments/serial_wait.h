@@ -26,9 +26,9 @@ inline constexpr float byteWaitLimit = 10.0f;
 inline constexpr float wakeUpLimit = 30.0f;
 
 // The time-of-day clock in single precision, as the waits keep it.
-float clockNow(ui::Clock& clock);
+float clockNow(platform::Clock& clock);
 // Seconds since `start`; a negative difference means midnight has passed.
-float elapsedSince(ui::Clock& clock, float start);
+float elapsedSince(platform::Clock& clock, float start);
 
 struct WaitOptions {
     bool letEvents = false;                            // let the interface run on every poll
