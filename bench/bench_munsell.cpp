@@ -63,8 +63,7 @@ void BM_mun2xyz(benchmark::State& state) {
     for (auto _ : state) {
         for (const Sample& s : f.samples) {
             float V = s.V, X, Y, Z, x = 0, y = 0;
-            benchmark::DoNotOptimize(
-                mun2xyz(f.table, s.H, V, s.C, X, Y, Z, x, y, Condition::C2, false));
+            benchmark::DoNotOptimize(mun2xyz(f.table, s.H, V, s.C, X, Y, Z, x, y, Condition::C2, false));
             benchmark::DoNotOptimize(X + Y + Z + x + y);
         }
     }

@@ -26,8 +26,7 @@ struct Grid {
 std::vector<std::string_view> splitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
-    for (std::size_t comma; (comma = line.find(',', start)) != std::string_view::npos;
-         start = comma + 1) {
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string_view::npos; start = comma + 1) {
         fields.push_back(line.substr(start, comma - start));
     }
     fields.push_back(line.substr(start));
@@ -43,8 +42,7 @@ bool readNumber(std::string_view field, double& out) {
 bool hueIndex(std::string_view notation, int& index) {
     for (int k = 0; k < 10; ++k) {
         const std::string_view family = munsell::hueNames[k];
-        if (notation.size() <= family.size() ||
-            notation.substr(notation.size() - family.size()) != family) {
+        if (notation.size() <= family.size() || notation.substr(notation.size() - family.size()) != family) {
             continue;
         }
         double step = 0;
@@ -64,8 +62,8 @@ bool isWhole(double v) { return v == std::floor(v); }
 bool placeRow(const std::vector<std::string_view>& f, Grid& grid, std::string& error) {
     double value = 0, chroma = 0, x = 0, y = 0;
     int hue = 0;
-    if (f.size() < 5 || !readNumber(f[1], value) || !readNumber(f[2], chroma) ||
-        !readNumber(f[3], x) || !readNumber(f[4], y)) {
+    if (f.size() < 5 || !readNumber(f[1], value) || !readNumber(f[2], chroma) || !readNumber(f[3], x) ||
+        !readNumber(f[4], y)) {
         error = "unreadable row";
         return false;
     }
@@ -101,8 +99,7 @@ std::string writeGrid(const Grid& grid) {
         for (int h = 0; h < loadedHues; ++h) {
             for (int c = 0; c < loadedChromas; ++c) {
                 if (c > 0) text += ',';
-                text += std::to_string(grid.entry[v][h][c][0]) + ',' +
-                        std::to_string(grid.entry[v][h][c][1]);
+                text += std::to_string(grid.entry[v][h][c][0]) + ',' + std::to_string(grid.entry[v][h][c][1]);
             }
             text += '\n';
         }

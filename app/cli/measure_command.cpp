@@ -23,7 +23,8 @@ bool parseMeasureOptions(const std::vector<std::string>& args, MeasureOptions& o
     }
     if (!parseConvertOptions(rest, options.display, error)) return false;
     if (options.display.words.size() != 1) {
-        error = "measure needs one INSTRUMENT: Import, CE7000, CE7000A, CE2180, XTH, Ci5/Ci7, Spectrolino or SpectroEye";
+        error =
+            "measure needs one INSTRUMENT: Import, CE7000, CE7000A, CE2180, XTH, Ci5/Ci7, Spectrolino or SpectroEye";
         return false;
     }
     for (auto name : instruments::instrumentNames)

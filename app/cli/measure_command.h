@@ -5,9 +5,9 @@
 namespace tintara::cli {
 
 struct MeasureOptions {
-    ConvertOptions display;        // illuminant, PWD, gamma
-    std::string instrument;        // an entry of the instrument list
-    std::string port = "1";        // 1..4, or a device path
+    ConvertOptions display;           // illuminant, PWD, gamma
+    std::string instrument;           // an entry of the instrument list
+    std::string port = "1";           // 1..4, or a device path
     std::optional<std::string> file;  // answers the file dialog of "Import %R"
 };
 

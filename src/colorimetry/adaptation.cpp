@@ -20,13 +20,9 @@ constexpr Mat3 bradfordInverse{{
     {-0.008528665f, 0.04004282f, 0.96848667f},
 }};
 
-float ratio(float num, float den) {
-    return static_cast<float>(static_cast<double>(num) / static_cast<double>(den));
-}
+float ratio(float num, float den) { return static_cast<float>(static_cast<double>(num) / static_cast<double>(den)); }
 
-Vec3 normalisedByY(float X, float Y, float Z) {
-    return {ratio(X, Y), 1.0f, ratio(Z, Y)};
-}
+Vec3 normalisedByY(float X, float Y, float Z) { return {ratio(X, Y), 1.0f, ratio(Z, Y)}; }
 
 void chromaticity(float X, float Y, float Z, float& x, float& y) {
     const double sum = static_cast<double>(X) + static_cast<double>(Y) + static_cast<double>(Z);
@@ -41,8 +37,8 @@ void chromaticity(float X, float Y, float Z, float& x, float& y) {
 
 }  // namespace
 
-void xyzconv(float X, float Y, float Z, float Xs, float Ys, float Zs,
-             float& Xo, float& Yo, float& Zo, float Xd, float Yd, float Zd) {
+void xyzconv(float X, float Y, float Z, float Xs, float Ys, float Zs, float& Xo, float& Yo, float& Zo, float Xd,
+             float Yd, float Zd) {
     const Vec3 rhoS = apply(bradford, normalisedByY(Xs, Ys, Zs));
     const Vec3 rhoD = apply(bradford, normalisedByY(Xd, Yd, Zd));
     // A colour without luminance cannot be normalised by its own Y; the map is
@@ -62,8 +58,7 @@ void xyzconv(float X, float Y, float Z, float Xs, float Ys, float Zs,
     Zo = out[2];
 }
 
-void xyzconvert(Direction direction, float& X, float& Y, float& Z, float& x, float& y,
-                Condition condition) {
+void xyzconvert(Direction direction, float& X, float& Y, float& Z, float& x, float& y, Condition condition) {
     const ConditionData& c = conditionData(Condition::C2);
     const ConditionData& w = conditionData(condition);
     // Forward under C has no other white to go to: the colour is already there.

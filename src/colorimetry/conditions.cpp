@@ -17,8 +17,6 @@ constexpr std::array<ConditionData, 3> conditionTable{{
 
 }  // namespace
 
-const ConditionData& conditionData(Condition condition) {
-    return conditionTable[static_cast<std::size_t>(condition)];
-}
+const ConditionData& conditionData(Condition condition) { return conditionTable[static_cast<std::size_t>(condition)]; }
 
 }  // namespace tintara::colorimetry

@@ -39,9 +39,7 @@ std::int16_t encode(float lin, float gain, float exponent, bool& outOfGamut) {
     return static_cast<std::int16_t>(value);
 }
 
-float scaled(float v, double factor) {
-    return static_cast<float>(static_cast<double>(v) * factor);
-}
+float scaled(float v, double factor) { return static_cast<float>(static_cast<double>(v) * factor); }
 
 }  // namespace
 

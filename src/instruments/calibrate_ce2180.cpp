@@ -31,7 +31,8 @@ void calibrateCe2180(DialogueContext& context) {
     const Answer white = context.dialogs.messageBox("White Standard", MessageButtons::YesNoCancel);
     if (white == Answer::Cancel) return;
     if (white == Answer::Yes && !exchange(context, port, "C")) return;
-    if (context.dialogs.messageBox("Open Port", MessageButtons::YesNoCancel) == Answer::Yes) exchange(context, port, "B");
+    if (context.dialogs.messageBox("Open Port", MessageButtons::YesNoCancel) == Answer::Yes)
+        exchange(context, port, "B");
 }
 
 }  // namespace tintara::instruments

@@ -33,8 +33,7 @@ MeasureEnd measureCe2180(DialogueContext& context, Reflectance& refl) {
         return MeasureEnd::EarlyExit;
     }
 
-    if (!exchangeBytes(context, port, "M", 18, "CE-2180", "measurement", reply))
-        return MeasureEnd::EarlyExit;
+    if (!exchangeBytes(context, port, "M", 18, "CE-2180", "measurement", reply)) return MeasureEnd::EarlyExit;
     if (!reply.starts_with("11")) {
         showBox(context, "Calibrate Instrument");
         return MeasureEnd::Tail;

@@ -45,8 +45,7 @@ MeasureEnd measureCe7000(DialogueContext& context, const std::string& instName, 
         return MeasureEnd::EarlyExit;
     }
 
-    if (!exchangeBytes(context, port, "M\r", 19, "CE-7000", "measurement", reply))
-        return MeasureEnd::EarlyExit;
+    if (!exchangeBytes(context, port, "M\r", 19, "CE-7000", "measurement", reply)) return MeasureEnd::EarlyExit;
     if (!reply.starts_with("11")) {
         showBox(context, "Calibrate Instrument");
         return MeasureEnd::Tail;

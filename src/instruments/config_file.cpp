@@ -28,8 +28,7 @@ std::optional<InstrumentConfig> readConfig(std::istream& in) {
 }
 
 std::string configText(const InstrumentConfig& config) {
-    return config.instName + std::string(textio::lineEnd) +
-           textio::PrintLine().number(float(config.commPort)).finish();
+    return config.instName + std::string(textio::lineEnd) + textio::PrintLine().number(float(config.commPort)).finish();
 }
 
 }  // namespace tintara::instruments

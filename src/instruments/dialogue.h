@@ -17,8 +17,8 @@
 namespace tintara::instruments {
 
 // The entries of the instrument list, in the order the list shows them.
-inline constexpr std::array<std::string_view, 8> instrumentNames = {
-    "Import", "CE7000", "CE7000A", "CE2180", "XTH", "Ci5/Ci7", "Spectrolino", "SpectroEye"};
+inline constexpr std::array<std::string_view, 8> instrumentNames = {"Import", "CE7000",  "CE7000A",     "CE2180",
+                                                                    "XTH",    "Ci5/Ci7", "Spectrolino", "SpectroEye"};
 
 struct SerialSettings {
     std::string settings;  // as handed to the port, e.g. "9600,N,8,1"
@@ -63,8 +63,7 @@ enum class MeasureEnd {
 // that cannot be trusted is rejected with a message and leaves refl unchanged.
 // While state.running is set it only puts alreadyRunningMessage on the message
 // line and returns EarlyExit.
-MeasureEnd measure(const std::string& instName, DialogueContext& context, MeasureState& state,
-                   Reflectance& refl);
+MeasureEnd measure(const std::string& instName, DialogueContext& context, MeasureState& state, Reflectance& refl);
 
 // Leads the person through the calibration of the instrument named by the list.
 // Refused like measure() while state.running is set.

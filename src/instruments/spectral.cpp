@@ -65,9 +65,7 @@ float accumulate(float total, float reflectance, float weight) {
                               static_cast<double>(reflectance) * static_cast<double>(weight));
 }
 
-float percentToScale(float total) {
-    return static_cast<float>(static_cast<double>(total) / 100.0);
-}
+float percentToScale(float total) { return static_cast<float>(static_cast<double>(total) / 100.0); }
 
 }  // namespace
 

@@ -32,8 +32,8 @@ inline double edgeValue(Point p, Point q, float x, float y) {
 // Right of or on every edge of the clockwise quadrilateral p1 p2 p3 p4; most
 // cells of a scan are rejected by the first or second edge.
 inline bool inQuad(float x, float y, Point p1, Point p2, Point p3, Point p4) {
-    return edgeValue(p1, p2, x, y) <= 0 && edgeValue(p2, p3, x, y) <= 0 &&
-           edgeValue(p3, p4, x, y) <= 0 && edgeValue(p4, p1, x, y) <= 0;
+    return edgeValue(p1, p2, x, y) <= 0 && edgeValue(p2, p3, x, y) <= 0 && edgeValue(p3, p4, x, y) <= 0 &&
+           edgeValue(p4, p1, x, y) <= 0;
 }
 
 // Whether (x, y) lies within distance tolerance outside the edge p -> q: the

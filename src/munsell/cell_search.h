@@ -29,9 +29,8 @@ struct TableCorners {
     // counted outwards from the white.
     int stripLength(int level, int hue) const {
         int c = 0;
-        while (c + 1 < tableChromas && table.x(level, hue, c + 1) != 0 &&
-               table.y(level, hue, c + 1) != 0 && table.x(level, hue + 1, c + 1) != 0 &&
-               table.y(level, hue + 1, c + 1) != 0) {
+        while (c + 1 < tableChromas && table.x(level, hue, c + 1) != 0 && table.y(level, hue, c + 1) != 0 &&
+               table.x(level, hue + 1, c + 1) != 0 && table.y(level, hue + 1, c + 1) != 0) {
             ++c;
         }
         return c;
@@ -76,9 +75,8 @@ Cell scanLevel(const Corners& corners, int level, Holds holds) {
 template <class Corners>
 Cell findCell(const Corners& corners, float x, float y, int level) {
     if (level < 0 || level >= tableValues) return {notFound, 0};
-    const Cell exact = scanLevel(corners, level, [x, y](Point a, Point b, Point cc, Point d) {
-        return geometry::inQuad(x, y, a, b, cc, d);
-    });
+    const Cell exact = scanLevel(
+        corners, level, [x, y](Point a, Point b, Point cc, Point d) { return geometry::inQuad(x, y, a, b, cc, d); });
     if (exact.h != notFound) return exact;
     return scanLevel(corners, level, [x, y](Point a, Point b, Point cc, Point d) {
         return geometry::nearQuad(x, y, a, b, cc, d, edgeTolerance);
@@ -91,8 +89,8 @@ struct Quad {
 
 template <class Corners>
 Quad readCell(const Corners& corners, int level, int h, int c) {
-    return {corners.at(level, h, c), corners.at(level, h + 1, c),
-            corners.at(level, h + 1, c + 1), corners.at(level, h, c + 1)};
+    return {corners.at(level, h, c), corners.at(level, h + 1, c), corners.at(level, h + 1, c + 1),
+            corners.at(level, h, c + 1)};
 }
 
 // A point on the line between the halves can test outside both, since the
@@ -128,8 +126,7 @@ inline Point halveHue(Quad q, float x, float y) {
     for (int i = 0; i < halvings; ++i) {
         const Point m1 = geometry::midpoint(q.a, q.b);
         m2 = geometry::midpoint(q.d, q.cc);
-        const bool settled = inLowerHueHalf(q, m1, m2, x, y) ? replace(q.b, m1, q.cc, m2)
-                                                              : replace(q.a, m1, q.d, m2);
+        const bool settled = inLowerHueHalf(q, m1, m2, x, y) ? replace(q.b, m1, q.cc, m2) : replace(q.a, m1, q.d, m2);
         if (settled) break;
     }
     return m2;
@@ -141,8 +138,7 @@ inline Point halveChroma(Quad q, float x, float y) {
     for (int i = 0; i < halvings; ++i) {
         p = geometry::midpoint(q.a, q.d);
         const Point r = geometry::midpoint(q.b, q.cc);
-        const bool settled = inInnerChromaHalf(q, p, r, x, y) ? replace(q.d, p, q.cc, r)
-                                                               : replace(q.a, p, q.b, r);
+        const bool settled = inInnerChromaHalf(q, p, r, x, y) ? replace(q.d, p, q.cc, r) : replace(q.a, p, q.b, r);
         if (settled) break;
     }
     return p;

@@ -19,15 +19,11 @@ LevelResult atLevel(const Corners& corners, float x, float y, int level) {
     return {search::refineCell(corners, x, y, level, cell), cell.h != search::notFound};
 }
 
-float blend(float a, float b, float f) {
-    return static_cast<float>((1.0 - f) * a + static_cast<double>(f) * b);
-}
+float blend(float a, float b, float f) { return static_cast<float>((1.0 - f) * a + static_cast<double>(f) * b); }
 
 // Hue numbers are folded back by 100 once only: the seam rule can add 100 to a
 // level hue that is already above 100 (a level that did not hold the colour).
-float foldOnce(float H) {
-    return H >= 100 ? static_cast<float>(H - 100.0) : H;
-}
+float foldOnce(float H) { return H >= 100 ? static_cast<float>(H - 100.0) : H; }
 
 template <class Corners>
 MunsellColour locate(const Corners& corners, float X, float& Y, float Z, bool pwd) {

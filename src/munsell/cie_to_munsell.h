@@ -14,8 +14,7 @@ float y2val(float& Y, bool pwd);
 
 // Whether (x, y) lies to the right of or on every edge of the clockwise
 // quadrilateral P1 P2 P3 P4.
-bool inquad(float x, float y, float p1x, float p1y, float p2x, float p2y,
-            float p3x, float p3y, float p4x, float p4y);
+bool inquad(float x, float y, float p1x, float p1y, float p2x, float p2y, float p3x, float p3y, float p4x, float p4y);
 
 struct Cell {
     std::int16_t h = 0;  // hue index; 40 when the level holds no cell for the point

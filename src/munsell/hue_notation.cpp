@@ -18,8 +18,7 @@ float ontoCircle(float H) {
 }
 
 bool endsWith(const std::string& text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           std::string_view(text).substr(text.size() - suffix.size()) == suffix;
+    return text.size() >= suffix.size() && std::string_view(text).substr(text.size() - suffix.size()) == suffix;
 }
 
 }  // namespace

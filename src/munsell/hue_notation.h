@@ -8,8 +8,8 @@
 namespace tintara::munsell {
 
 // The hue-family symbols in hue order; the eleventh is empty.
-inline constexpr std::array<std::string_view, 11> hueNames = {
-    "R", "YR", "Y", "GY", "G", "BG", "B", "PB", "P", "RP", ""};
+inline constexpr std::array<std::string_view, 11> hueNames = {"R", "YR", "Y", "GY", "G", "BG",
+                                                              "B", "PB", "P", "RP", ""};
 
 // The notation of hue number H: the step written "##.00" and the family, with a
 // family boundary written as step 10 of the lower family (10 gives "10.00R",

@@ -11,17 +11,12 @@ struct Chromaticity {
     float x = 0, y = 0;
 };
 
-float lerp(float a, float b, float f) {
-    return static_cast<float>(a + (static_cast<double>(b) - a) * f);
-}
+float lerp(float a, float b, float f) { return static_cast<float>(a + (static_cast<double>(b) - a) * f); }
 
-Chromaticity lerp(Chromaticity a, Chromaticity b, float f) {
-    return {lerp(a.x, b.x, f), lerp(a.y, b.y, f)};
-}
+Chromaticity lerp(Chromaticity a, Chromaticity b, float f) { return {lerp(a.x, b.x, f), lerp(a.y, b.y, f)}; }
 
 Chromaticity corner(const RenotationTable& table, int v, int h, int c) {
-    return {static_cast<float>(table.x(v, h, c) / 10000.0),
-            static_cast<float>(table.y(v, h, c) / 10000.0)};
+    return {static_cast<float>(table.x(v, h, c) / 10000.0), static_cast<float>(table.y(v, h, c) / 10000.0)};
 }
 
 // Whether the table coordinates index a cell inside the array; hue index 40
@@ -35,14 +30,13 @@ bool withinTable(float H, float V, float C) {
 
 float val2y(float V, bool pwd) {
     const double v = V;
-    double Y = 1.2219 * v - 0.23111 * v * v + 0.23951 * v * v * v - 0.021009 * v * v * v * v +
-               0.0008404 * v * v * v * v * v;
+    double Y =
+        1.2219 * v - 0.23111 * v * v + 0.23951 * v * v * v - 0.021009 * v * v * v * v + 0.0008404 * v * v * v * v * v;
     if (pwd) Y *= perfectWhiteFactor;
     return static_cast<float>(Y);
 }
 
-bool mun2xyz(const RenotationTable& table, float H, float& V, float C,
-             float& X, float& Y, float& Z, float& x, float& y,
+bool mun2xyz(const RenotationTable& table, float H, float& V, float C, float& X, float& Y, float& Z, float& x, float& y,
              colorimetry::Condition condition, bool pwd) {
     X = Y = Z = 0;
     if (V > highestValue) V = highestValue;

@@ -20,8 +20,7 @@ float val2y(float V, bool pwd);
 // Returns false with X = Y = Z = 0, leaving x and y untouched, when the colour
 // is not in the renotation data, and likewise for negative H, V or C and for H
 // of 100 or more.
-bool mun2xyz(const RenotationTable& table, float H, float& V, float C,
-             float& X, float& Y, float& Z, float& x, float& y,
+bool mun2xyz(const RenotationTable& table, float H, float& V, float C, float& X, float& Y, float& Z, float& x, float& y,
              colorimetry::Condition condition, bool pwd);
 
 }  // namespace tintara::munsell

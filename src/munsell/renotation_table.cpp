@@ -12,9 +12,7 @@
 namespace tintara::munsell {
 namespace {
 
-bool isSeparator(char ch) {
-    return ch == ',' || ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
-}
+bool isSeparator(char ch) { return ch == ',' || ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
 
 // Splits the file text into numbers; any run of separators counts as one, so
 // the distribution over lines and the line-end style do not matter.
@@ -36,8 +34,8 @@ private:
 };
 
 std::string describePosition(int value, int hue, int chroma, int component) {
-    return "value " + std::to_string(value) + ", hue index " + std::to_string(hue) +
-           ", chroma index " + std::to_string(chroma) + (component == 0 ? " (x)" : " (y)");
+    return "value " + std::to_string(value) + ", hue index " + std::to_string(hue) + ", chroma index " +
+           std::to_string(chroma) + (component == 0 ? " (x)" : " (y)");
 }
 
 // A field is accepted only as an optional sign followed by decimal digits.
@@ -51,8 +49,8 @@ bool isWholeNumber(std::string_view field) {
 }
 
 // Reads one entry; on failure writes the reason into error.
-bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int component,
-               std::int16_t& entry, std::string& error) {
+bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int component, std::int16_t& entry,
+               std::string& error) {
     const std::string_view field = numbers.next();
     const std::string where = describePosition(value, hue, chroma, component);
     if (field.empty()) {

@@ -21,11 +21,10 @@ float y2val(float& Y, bool pwd) {
     // same path.
     for (int i = 0; i < newtonSteps; ++i) {
         const double v = V;
-        const auto f = static_cast<float>(-static_cast<double>(Yr) + c1 * v + c2 * v * v +
-                                          c3 * v * v * v + c4 * v * v * v * v +
-                                          c5 * v * v * v * v * v);
-        const auto slope = static_cast<float>(c1 + 2.0 * c2 * v + 3.0 * c3 * v * v +
-                                              4.0 * c4 * v * v * v + 5.0 * c5 * v * v * v * v);
+        const auto f = static_cast<float>(-static_cast<double>(Yr) + c1 * v + c2 * v * v + c3 * v * v * v +
+                                          c4 * v * v * v * v + c5 * v * v * v * v * v);
+        const auto slope =
+            static_cast<float>(c1 + 2.0 * c2 * v + 3.0 * c3 * v * v + 4.0 * c4 * v * v * v + 5.0 * c5 * v * v * v * v);
         V = static_cast<float>(v - static_cast<double>(f) / slope);
     }
     return V;

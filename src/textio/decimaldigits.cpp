@@ -37,8 +37,8 @@ RoundedDecimal roundDecimal(double value, int decimals) {
 
     // Up to 309 integer digits, the point and the decimals.
     std::string text(static_cast<std::size_t>(precision) + 320, '\0');
-    const auto res = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                   std::chars_format::fixed, precision);
+    const auto res =
+        std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed, precision);
     text.resize(static_cast<std::size_t>(res.ptr - text.data()));
 
     const std::size_t point = text.find('.');

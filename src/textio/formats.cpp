@@ -91,8 +91,7 @@ std::string format(double value, std::string_view pattern) {
     const std::string_view before = pattern.substr(0, point);
     const std::string_view after = hasPoint ? pattern.substr(point + 1) : std::string_view();
 
-    const RoundedDecimal r =
-        roundDecimal(value, static_cast<int>(countPlaceholders(after)));
+    const RoundedDecimal r = roundDecimal(value, static_cast<int>(countPlaceholders(after)));
     std::string out = integerPart(before, r.whole, r.negative);
     if (!hasPoint) {
         // An empty pattern still has to show the number.

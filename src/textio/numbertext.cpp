@@ -21,8 +21,7 @@ struct ShortestDigits {
 
 ShortestDigits shortestDigits(float magnitude) {
     std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                   std::chars_format::scientific);
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::scientific);
     const std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
     const std::size_t e = text.find('e');
     ShortestDigits out;
@@ -30,8 +29,7 @@ ShortestDigits shortestDigits(float magnitude) {
         if (c != '.') out.digits += c;
     }
     const std::string_view exp = text.substr(e + 1);
-    std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0), exp.data() + exp.size(),
-                    out.exponent);
+    std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0), exp.data() + exp.size(), out.exponent);
     return out;
 }
 

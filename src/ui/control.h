@@ -23,7 +23,18 @@ struct Font {
     bool bold = false;
 };
 
-enum class ControlKind { TextBox, Label, Button, CheckBox, OptionButton, ScrollBar, ComboBox, Frame, PictureBox, Shape };
+enum class ControlKind {
+    TextBox,
+    Label,
+    Button,
+    CheckBox,
+    OptionButton,
+    ScrollBar,
+    ComboBox,
+    Frame,
+    PictureBox,
+    Shape
+};
 
 class Control;
 

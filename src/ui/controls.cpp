@@ -99,8 +99,12 @@ void OptionButton::select() {
 ScrollBar::ScrollBar(std::string name, TwipRect rect, Orientation orientation, int top, int bottom, int value,
                      int smallChange, int largeChange)
     : Control(ControlKind::ScrollBar, std::move(name), rect),
-      orientation_(orientation), top_(top), bottom_(bottom), value_(value),
-      smallChange_(smallChange), largeChange_(largeChange) {}
+      orientation_(orientation),
+      top_(top),
+      bottom_(bottom),
+      value_(value),
+      smallChange_(smallChange),
+      largeChange_(largeChange) {}
 
 bool ScrollBar::inRange(int value) const {
     return value >= std::min(top_, bottom_) && value <= std::max(top_, bottom_);

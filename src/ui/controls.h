@@ -54,7 +54,10 @@ public:
     // What a person does: focus the box, type the characters one by one over the
     // selection (a Change for each), and, for enter(), press Enter.
     void type(const std::string& characters);
-    void enter(const std::string& characters) { type(characters); keyDown(keyEnter); }
+    void enter(const std::string& characters) {
+        type(characters);
+        keyDown(keyEnter);
+    }
 
     bool selectAllOnFocus = false;
     std::function<void()> onChange;

@@ -5,13 +5,13 @@
 namespace tintara::ui {
 
 namespace {
-std::uint32_t argb(Rgb c) {
-    return 0xFF000000u | (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | c.b;
-}
+std::uint32_t argb(Rgb c) { return 0xFF000000u | (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | c.b; }
 }  // namespace
 
 Surface::Surface(int width, int height, Rgb background)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), background_(background),
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      background_(background),
       pixels_(std::size_t(width_) * height_, argb(background)) {}
 
 void Surface::clear(Rgb background) {
@@ -47,8 +47,14 @@ void Surface::fillRect(int x, int y, int w, int h, Rgb fill, BorderStyle border,
         auto edge = [&](int px, int py, int step) {
             if (border == BorderStyle::Solid || step % 2 == 0) put(px, py, borderColor);
         };
-        for (int i = 0; i < w; ++i) { edge(x + i, y, i); edge(x + i, y + h - 1, i); }
-        for (int i = 0; i < h; ++i) { edge(x, y + i, i); edge(x + w - 1, y + i, i); }
+        for (int i = 0; i < w; ++i) {
+            edge(x + i, y, i);
+            edge(x + i, y + h - 1, i);
+        }
+        for (int i = 0; i < h; ++i) {
+            edge(x, y + i, i);
+            edge(x + w - 1, y + i, i);
+        }
     }
     ++revision_;
 }

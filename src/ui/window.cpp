@@ -5,8 +5,11 @@
 namespace tintara::ui {
 
 Window::Window(std::string name, std::string caption, int clientWidth, int clientHeight, Rgb background)
-    : name_(std::move(name)), caption_(std::move(caption)),
-      clientWidth_(clientWidth), clientHeight_(clientHeight), background_(background) {}
+    : name_(std::move(name)),
+      caption_(std::move(caption)),
+      clientWidth_(clientWidth),
+      clientHeight_(clientHeight),
+      background_(background) {}
 
 void Window::changed() {
     if (view_) view_->windowChanged(*this);

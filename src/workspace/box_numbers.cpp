@@ -14,9 +14,7 @@ std::optional<float> boxNumber(const ui::TextBox& box) {
     return float(value);
 }
 
-float boxNumberOr0(const ui::TextBox& box) {
-    return boxNumber(box).value_or(0.0f);
-}
+float boxNumberOr0(const ui::TextBox& box) { return boxNumber(box).value_or(0.0f); }
 
 std::optional<int> nearestWhole(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 1e9) return std::nullopt;

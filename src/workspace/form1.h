@@ -50,7 +50,7 @@ public:
     ui::ControlArray<ui::TextBox> Text15;  // L*, a*, b*
     ui::ControlArray<ui::TextBox> Text1;   // R, G, B
     ui::ScrollBar VScroll4, VScroll5, VScroll6;
-    ui::ControlArray<ui::TextBox> Text2;   // C, M, Y, K
+    ui::ControlArray<ui::TextBox> Text2;  // C, M, Y, K
     ui::PictureBox Picture1, Picture3, Picture2;
     ui::Button Command4;
     ui::TextBox Text8;

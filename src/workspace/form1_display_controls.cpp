@@ -79,9 +79,9 @@ void Form1::recolour() {
     for (auto* labels : {&Label18, &Label20})
         for (int i = 0; i < labels->size(); ++i) (*labels)[i].setBackColor(face);
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &Label8, &Label10, &Label12, &Label7, &Label9, &Label11, &Label16, &Label17, &Label13, &Label14,
-             &Label15, &Label21, &Label22, &Label24, &Label25, &Label1, &Label19, &Command1, &Command2,
-             &Command7, &Command8, &Command9, &Command11, &Frame1})
+             &Label8,  &Label10,  &Label12,  &Label7,   &Label9,   &Label11,  &Label16,   &Label17,
+             &Label13, &Label14,  &Label15,  &Label21,  &Label22,  &Label24,  &Label25,   &Label1,
+             &Label19, &Command1, &Command2, &Command7, &Command8, &Command9, &Command11, &Frame1})
         c->setBackColor(face);
 }
 
@@ -90,7 +90,8 @@ void Form1::recolour() {
 void Form1::paintLogo() {
     ui::Surface& logo = Picture2.surface();
     logo.clear(Picture2.surface().background());
-    const int chip = 26, gap = 4, left = (logo.width() - 5 * chip - 4 * gap) / 2, top = (logo.height() - 2 * chip - gap) / 2;
+    const int chip = 26, gap = 4, left = (logo.width() - 5 * chip - 4 * gap) / 2,
+              top = (logo.height() - 2 * chip - gap) / 2;
     for (int k = 0; k < 10; ++k) {
         float V = 6, X = 0, Y = 0, Z = 0, x = 0, y = 0;
         if (!munsell::mun2xyz(*table_, 10.0f * k + 5, V, 8, X, Y, Z, x, y, colorimetry::Condition::C2, false)) continue;

@@ -179,7 +179,8 @@ void Form1::cmykrgb(float c, float m, float y, float k, float& r, float& g, floa
     for (int i = 0; i < 3; ++i) {
         const float base = std::clamp(float((1.0 - inks[i]) - k), 0.0f, 1.0f);
         lin[i] = std::clamp(float(std::pow(double(base), double(1.0f / display.inkExponent[i + 1]))), 0.0f, 1.0f);
-        double v = std::floor(255.0 * display.gain[i + 1] * std::pow(double(lin[i]), double(display.exponent[i + 1])) + 0.5);
+        double v =
+            std::floor(255.0 * display.gain[i + 1] * std::pow(double(lin[i]), double(display.exponent[i + 1])) + 0.5);
         if (v > 255 || v < 0) clamped = true;
         components[i] = std::int16_t(std::clamp(v, 0.0, 255.0));
     }

@@ -12,17 +12,11 @@ void Form1::Command1_Click() {
     const std::string cr = "\r";
     const std::string text =
         "Enter Hue, Value and Chroma and press 'Enter'" + cr +
-        "Neutrals - Enter value and set Chroma to zero - ignore Hue" + cr +
-        "Hue Names - R YR Y GY G BG B PB P RP " + cr +
-        "                      or" + cr +
-        "Enter X,Y and Z and press 'Enter'" + cr +
-        "                      or" + cr +
-        "Enter L*,a* and b* and press 'Enter'" + cr +
-        "                  or" + cr +
-        "Enter R,G or B and press enter" + cr +
-        cr +
-        "Checking PWD sets the Value scale to 10 for a Y value of 100" + cr +
-        cr +
+        "Neutrals - Enter value and set Chroma to zero - ignore Hue" + cr + "Hue Names - R YR Y GY G BG B PB P RP " +
+        cr + "                      or" + cr + "Enter X,Y and Z and press 'Enter'" + cr + "                      or" +
+        cr + "Enter L*,a* and b* and press 'Enter'" + cr + "                  or" + cr +
+        "Enter R,G or B and press enter" + cr + cr + "Checking PWD sets the Value scale to 10 for a Y value of 100" +
+        cr + cr +
         "'Save to Palette' saves a Palette file for opening with Excel or viewing with Optional 3D Palette Viewer "
         "(option 2)";
     platform_.dialogs.messageBox(text, ui::MessageButtons::OK, ui::MessageIcon::None, "Munsell ZOL Help");
@@ -33,8 +27,7 @@ void Form1::Command9_Click() {
     const std::string text =
         "Tintara, a Munsell colour workbench." + cr +
         "Munsell notation, CIE XYZ, x y and L*a*b*, display RGB and CMYK" + cr +
-        "under illuminant C, D50 and D65, from the Munsell renotation data." + cr +
-        cr +
+        "under illuminant C, D50 and D65, from the Munsell renotation data." + cr + cr +
         "CE7000, CE7000A, CE2180, Ci5, Ci7, Spectrolino & SpectroEye Spectrophotometer drivers are included in this "
         "version.";
     platform_.dialogs.messageBox(text, ui::MessageButtons::OK, ui::MessageIcon::Information,

@@ -38,25 +38,26 @@ void Form1::Combo1_Click() {
 // box while the person retypes it) changes nothing.
 void Form1::Text4_Change() {
     double port = 0;
-    if (!textio::parseNumber(Text4.text(), port) || port != std::floor(port) || port < -32768 || port > 32767)
-        return;
+    if (!textio::parseNumber(Text4.text(), port) || port != std::floor(port) || port < -32768 || port > 32767) return;
     commPort = (port < 1 || port > 4) ? 1 : int(port);
     writeConfiguration(instName);
 }
 
 instruments::DialogueContext Form1::dialogueContext() {
-    return instruments::DialogueContext{
-        platform_.serial, platform_.dialogs, platform_.clock, platform_.events, commPort,
-        [this](const std::string& message) { Text3.setText(message); },
-        [this](const std::string& caption) { Label6.setCaption(caption); }};
+    return instruments::DialogueContext{platform_.serial,
+                                        platform_.dialogs,
+                                        platform_.clock,
+                                        platform_.events,
+                                        commPort,
+                                        [this](const std::string& message) { Text3.setText(message); },
+                                        [this](const std::string& caption) { Label6.setCaption(caption); }};
 }
 
 void Form1::Command8_Click() {
     instName = Combo1.text();
     auto context = dialogueContext();
     instruments::Reflectance reading = refl;
-    if (instruments::measure(instName, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit)
-        return;
+    if (instruments::measure(instName, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit) return;
     refl = reading;
     const auto xyz = instruments::tris(refl, weights);
     Text11[0].setText(textio::format(xyz.X, "###.00"));

@@ -103,7 +103,9 @@ void Form1::layOutEntryFields() {
     for (int i = 0; i < 3; ++i) Label18.add("Label18", TwipRect{5400, rowTop[i] + 60, 225, 255}, rgbNames[i]);
     const char* inkNames[4] = {"C", "M", "Y", "K"};
     for (int i = 0; i < 4; ++i) Label20.add("Label20", TwipRect{6960, rowTop[i] + 60, 225, 255}, inkNames[i]);
-    for (int i = 0; i < 3; ++i) Option1.add("Option1", TwipRect{120, 240 + 330 * i, 1935, 285}, colorimetry::conditionData(colorimetry::Condition(i)).caption);
+    for (int i = 0; i < 3; ++i)
+        Option1.add("Option1", TwipRect{120, 240 + 330 * i, 1935, 285},
+                    colorimetry::conditionData(colorimetry::Condition(i)).caption);
     std::vector<ui::OptionButton*> group;
     for (int i = 0; i < 3; ++i) group.push_back(&Option1[i]);
     for (int i = 0; i < 3; ++i) Option1[i].setGroup(group);
@@ -146,36 +148,77 @@ void Form1::layOutInstrumentAndMessages() {
 }
 
 void Form1::addControls() {
-    add(Label21); add(Label22); add(Label5);
-    add(Command1); add(Command2); add(Command9); add(printB); add(Command11);
-    add(Label24); add(Label25);
-    add(Label8); add(Label10); add(Label12);
+    add(Label21);
+    add(Label22);
+    add(Label5);
+    add(Command1);
+    add(Command2);
+    add(Command9);
+    add(printB);
+    add(Command11);
+    add(Label24);
+    add(Label25);
+    add(Label8);
+    add(Label10);
+    add(Label12);
     for (int i = 0; i < 3; ++i) add(Text12[i]);
-    add(VScroll1); add(VScroll2); add(VScroll3);
-    add(Label7); add(Label9); add(Label11);
+    add(VScroll1);
+    add(VScroll2);
+    add(VScroll3);
+    add(Label7);
+    add(Label9);
+    add(Label11);
     for (int i = 0; i < 3; ++i) add(Text11[i]);
-    add(Label16); add(Label17);
+    add(Label16);
+    add(Label17);
     for (int i = 0; i < 2; ++i) add(Text18[i]);
-    add(Label13); add(Label14); add(Label15);
+    add(Label13);
+    add(Label14);
+    add(Label15);
     for (int i = 0; i < 3; ++i) add(Text15[i]);
-    for (int i = 0; i < 3; ++i) { add(Label18[i]); add(Text1[i]); }
-    add(VScroll4); add(VScroll5); add(VScroll6);
-    for (int i = 0; i < 4; ++i) { add(Label20[i]); add(Text2[i]); }
-    add(Picture1); add(Picture3, &Picture1);
+    for (int i = 0; i < 3; ++i) {
+        add(Label18[i]);
+        add(Text1[i]);
+    }
+    add(VScroll4);
+    add(VScroll5);
+    add(VScroll6);
+    for (int i = 0; i < 4; ++i) {
+        add(Label20[i]);
+        add(Text2[i]);
+    }
+    add(Picture1);
+    add(Picture3, &Picture1);
     add(Text8);
-    for (int i = 0; i < 7; ++i) { add(Label27[i]); add(Text6[i]); }
-    add(Command4); add(Label19);
+    for (int i = 0; i < 7; ++i) {
+        add(Label27[i]);
+        add(Text6[i]);
+    }
+    add(Command4);
+    add(Label19);
     add(Frame2);
     for (int i = 0; i < 3; ++i) add(Option1[i], &Frame2);
-    add(Label1); add(Check1);
-    add(Label4); add(Text5); add(VScroll8); add(VScroll7); add(Picture2);
+    add(Label1);
+    add(Check1);
+    add(Label4);
+    add(Text5);
+    add(VScroll8);
+    add(VScroll7);
+    add(Picture2);
     for (auto* check : {&Check2, &Check3, &Check4, &Check5, &Check6, &Check7}) add(*check);
     add(Frame1);
-    add(Combo1, &Frame1); add(Command7, &Frame1); add(Command8, &Frame1);
-    add(Label3, &Frame1); add(Text4, &Frame1);
-    add(Command3); add(import);
-    add(Label26); add(Label6);
-    add(Shape1); add(Label23); add(Text3);
+    add(Combo1, &Frame1);
+    add(Command7, &Frame1);
+    add(Command8, &Frame1);
+    add(Label3, &Frame1);
+    add(Text4, &Frame1);
+    add(Command3);
+    add(import);
+    add(Label26);
+    add(Label6);
+    add(Shape1);
+    add(Label23);
+    add(Text3);
 }
 
 }  // namespace tintara::workspace

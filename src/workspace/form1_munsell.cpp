@@ -17,7 +17,8 @@ void Form1::vezedu() {
     const float V0 = boxNumberOr0(Text12[1]);
     const float C = boxNumberOr0(Text12[2]);
     const float folded = H >= 100 ? H - 100 : H;
-    if (!(folded >= 0 && folded < 100)) return refuse("Hue " + Text12[0].text() + " lies off the hue circle (0 to 10RP)");
+    if (!(folded >= 0 && folded < 100))
+        return refuse("Hue " + Text12[0].text() + " lies off the hue circle (0 to 10RP)");
     if (V0 < 0) return refuse("Value must not be negative");
     if (C < 0) return refuse("Chroma must not be negative");
     accept();

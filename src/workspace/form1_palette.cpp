@@ -21,10 +21,10 @@ std::string lowerCase(std::string text) {
 bool Form1::choosePaletteFile(bool askTag) {
     for (;;) {
         if (paletteFile.empty())
-            paletteFile = platform_.dialogs
-                              .inputBox("Palette File Name to save or append  [.CSV added]", "Save Palette Data",
-                                        "ZOLpalette")
-                              .value_or("");
+            paletteFile =
+                platform_.dialogs
+                    .inputBox("Palette File Name to save or append  [.CSV added]", "Save Palette Data", "ZOLpalette")
+                    .value_or("");
         if (paletteFile.empty()) return false;
         if (!askTag) return true;
         paletteTag = platform_.dialogs
@@ -82,8 +82,7 @@ bool Form1::SaveData(float askTag) {
 
 void Form1::Command11_Click() {
     SaveData(0);
-    if (Check7.ticked() && companions_ && companions_->available(Companion::PaletteViewer))
-        companions_->GetData(2);
+    if (Check7.ticked() && companions_ && companions_->available(Companion::PaletteViewer)) companions_->GetData(2);
 }
 
 }  // namespace tintara::workspace

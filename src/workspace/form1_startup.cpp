@@ -8,22 +8,34 @@ namespace tintara::workspace {
 
 namespace {
 constexpr const char* serviceCode = "kqv";
-constexpr const char* illuminantNames[3] = {
-    "illuminant C  2\u00b0 Observer ", "illuminant D5000 2\u00b0 Observer ", "Illuminant D65  10\u00b0 Observer "};
+constexpr const char* illuminantNames[3] = {"illuminant C  2\u00b0 Observer ", "illuminant D5000 2\u00b0 Observer ",
+                                            "Illuminant D65  10\u00b0 Observer "};
 }  // namespace
 
 void Form1::wireEvents() {
     for (int i = 0; i < 3; ++i) {
-        Text12[i].onKeyDown = [this](int key, int) { if (key == ui::keyEnter) vezedu(); };
-        Text11[i].onKeyDown = [this](int key, int) { if (key == ui::keyEnter) xyzEntry(); };
-        Text15[i].onKeyDown = [this](int key, int) { if (key == ui::keyEnter) labEntry(); };
-        Text1[i].onKeyDown = [this](int key, int) { if (key == ui::keyEnter) Command6_Click(); };
+        Text12[i].onKeyDown = [this](int key, int) {
+            if (key == ui::keyEnter) vezedu();
+        };
+        Text11[i].onKeyDown = [this](int key, int) {
+            if (key == ui::keyEnter) xyzEntry();
+        };
+        Text15[i].onKeyDown = [this](int key, int) {
+            if (key == ui::keyEnter) labEntry();
+        };
+        Text1[i].onKeyDown = [this](int key, int) {
+            if (key == ui::keyEnter) Command6_Click();
+        };
         Option1[i].onClick = [this, i] { Option1_Click(i); };
     }
     for (int i = 0; i < 2; ++i)
-        Text18[i].onKeyDown = [this](int key, int) { if (key == ui::keyEnter) xyEntry(); };
+        Text18[i].onKeyDown = [this](int key, int) {
+            if (key == ui::keyEnter) xyEntry();
+        };
     for (int i = 0; i < 4; ++i)
-        Text2[i].onKeyDown = [this](int key, int) { if (key == ui::keyEnter) cmyk(); };
+        Text2[i].onKeyDown = [this](int key, int) {
+            if (key == ui::keyEnter) cmyk();
+        };
     VScroll1.onChange = [this] { VScroll1_Change(); };
     VScroll2.onChange = [this] { VScroll2_Change(); };
     VScroll3.onChange = [this] { VScroll3_Change(); };
@@ -34,7 +46,9 @@ void Form1::wireEvents() {
     Command2.onClick = [this] { Command2_Click(); };
     Text3.onChange = [this] { Text3_Change(); };
     onClose = [this] { Command2_Click(); };
-    Picture1.onMouseDown = [this](ui::MouseButton b, int shift, float x, float y) { Picture1_MouseDown(b, shift, x, y); };
+    Picture1.onMouseDown = [this](ui::MouseButton b, int shift, float x, float y) {
+        Picture1_MouseDown(b, shift, x, y);
+    };
     Text5.onChange = [this] { Text5_Change(); };
     VScroll8.onChange = [this] { VScroll8_Change(); };
     VScroll7.onChange = [this] { VScroll7_Change(); };

@@ -34,11 +34,10 @@ TEST(Display, NeutralsAndWhites) {
 TEST(Display, OutOfGamutColoursAreClampedNotZeroed) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     // Black; a saturated red under D65/10; far above white; NaN.
-    for (auto [c, X0, Y0, Z0, R, G, B] :
-         {std::tuple{Condition::C2, 0.0f, 0.0f, 0.0f, 0, 0, 0},
-          std::tuple{Condition::D65_10, 80.0f, 30.0f, 5.0f, 255, 0, 57},
-          std::tuple{Condition::C2, 1e30f, 1e30f, 1e30f, 255, 255, 255},
-          std::tuple{Condition::C2, nan, nan, nan, 0, 0, 0}}) {
+    for (auto [c, X0, Y0, Z0, R, G, B] : {std::tuple{Condition::C2, 0.0f, 0.0f, 0.0f, 0, 0, 0},
+                                          std::tuple{Condition::D65_10, 80.0f, 30.0f, 5.0f, 255, 0, 57},
+                                          std::tuple{Condition::C2, 1e30f, 1e30f, 1e30f, 255, 255, 255},
+                                          std::tuple{Condition::C2, nan, nan, nan, 0, 0, 0}}) {
         SCOPED_TRACE(X0);
         float X = X0, Y = Y0, Z = Z0;
         DisplayRgb rgb = xyzrgb(X, Y, Z, c, startup);

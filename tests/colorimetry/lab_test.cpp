@@ -13,17 +13,16 @@ struct Case {
 };
 
 TEST(Lab, XyzToLabAgainstHandValues) {
-    const Case cases[] = {
-        // Each condition's own white is L* 100 on the neutral axis.
-        {{98.074f, 100, 118.232f}, {100, 0, 0}, 1e-4f},
-        {{96.42f, 100, 82.49f}, {100, 0, 0}, 1e-4f, Condition::D50_2},
-        {{94.811f, 100, 107.304f}, {100, 0, 0}, 1e-4f, Condition::D65_10},
-        // Middle grey: 116 * 0.1842^(1/3) - 16 = 50.00.
-        {{98.074f * 0.1842f, 18.42f, 118.232f * 0.1842f}, {50, 0, 0}, 0.005f},
-        // Y/Yn = 0.005 lies on the linear segment: 116 * (7.787 * 0.005 + 16/116) - 16.
-        {{96.42f * 0.005f, 0.5f, 82.49f * 0.005f}, {4.52f, 0, 0}, 0.005f, Condition::D50_2},
-        // A chromatic colour, worked by hand with the 0.333333 exponent.
-        {{40, 30, 20}, {61.654f, 36.083f, 23.276f}, 0.001f}};
+    const Case cases[] = {// Each condition's own white is L* 100 on the neutral axis.
+                          {{98.074f, 100, 118.232f}, {100, 0, 0}, 1e-4f},
+                          {{96.42f, 100, 82.49f}, {100, 0, 0}, 1e-4f, Condition::D50_2},
+                          {{94.811f, 100, 107.304f}, {100, 0, 0}, 1e-4f, Condition::D65_10},
+                          // Middle grey: 116 * 0.1842^(1/3) - 16 = 50.00.
+                          {{98.074f * 0.1842f, 18.42f, 118.232f * 0.1842f}, {50, 0, 0}, 0.005f},
+                          // Y/Yn = 0.005 lies on the linear segment: 116 * (7.787 * 0.005 + 16/116) - 16.
+                          {{96.42f * 0.005f, 0.5f, 82.49f * 0.005f}, {4.52f, 0, 0}, 0.005f, Condition::D50_2},
+                          // A chromatic colour, worked by hand with the 0.333333 exponent.
+                          {{40, 30, 20}, {61.654f, 36.083f, 23.276f}, 0.001f}};
     for (const Case& k : cases) {
         SCOPED_TRACE(k.in[1]);
         float X = k.in[0], Y = k.in[1], Z = k.in[2], L, a, b;

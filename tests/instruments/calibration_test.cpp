@@ -33,7 +33,11 @@ TEST_F(DialogueTest, CalibrationOrdersAndAnswers) {
         {"CE7000A", ce7000, {Yes, Yes}, {"R", "I\r", "C\r"}, openWhite},
         {"CE7000", ce7000, {No}, {"R"}, {"Open Port"}},
         {"CE7000", ce7000, {Cancel}, {"R"}, {"Open Port"}},
-        {"Ci5/Ci7", ci5, {OK, OK}, {"R\r", sce, "whitecal\r", "blackcal\r"}, ci5Prompts,
+        {"Ci5/Ci7",
+         ci5,
+         {OK, OK},
+         {"R\r", sce, "whitecal\r", "blackcal\r"},
+         ci5Prompts,
          {"i1 ready>", "white done>", "black done>"}},
         {"Ci5/Ci7", ci5, {Cancel, OK}, {"R\r", sce, "blackcal\r"}, ci5Prompts, {"i1 ready>", "black done>"}},
         {"XTH", xth, {OK, OK}, {"R\r", "R\r", "C\r", "B\r"}, xthPrompts, {"XT Sleeping", "partial", "open done>"}},
@@ -59,8 +63,8 @@ TEST_F(DialogueTest, CalibrationOrdersAndAnswers) {
 }
 
 TEST_F(DialogueTest, EveryCalibrationFailureAndListEntryWithoutADialogue) {
-    const std::string ci5Silent = "Ci5/Ci7 not connected", manual =
-        "Follow users manual for Calibration of Spectrolino / SpectroEye";
+    const std::string ci5Silent = "Ci5/Ci7 not connected",
+                      manual = "Follow users manual for Calibration of Spectrolino / SpectroEye";
     using enum Where;
     const Failure rows[] = {
         // The mode command is answered, so that only the wake-up can end these.

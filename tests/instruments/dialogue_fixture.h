@@ -111,7 +111,12 @@ protected:
     ui::HeadlessEvents events;
     Texts lines;  // the message line, every text it was given
     std::string caption;
-    DialogueContext context{port, dialogs, clock, events, 1, [this](const std::string& text) { lines.push_back(text); },
+    DialogueContext context{port,
+                            dialogs,
+                            clock,
+                            events,
+                            1,
+                            [this](const std::string& text) { lines.push_back(text); },
                             [this](const std::string& text) { caption = text; }};
     MeasureState state;
     Reflectance refl{};

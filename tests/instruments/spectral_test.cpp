@@ -23,7 +23,7 @@ TEST(Tristimulus, WeightsAddUpToTheWhiteAndSingleWavelengthsPickTheirRow) {
 
     refl.fill(0.0f);
     for (int i = 28; i <= 40; ++i) refl[i] = 100.0f;  // 630 nm and longer
-    refl[1] = 100.0f;                                  // 360 nm
+    refl[1] = 100.0f;                                 // 360 nm
     EXPECT_EQ(tris(refl, weights).Z, 0.0f);
     EXPECT_EQ(tris(refl, Weights{}).Y, 0.0f);  // no instrument configured: no weights
 }

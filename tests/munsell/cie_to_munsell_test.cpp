@@ -17,8 +17,7 @@ float valueOf(float Y, bool pwd) { return y2val(Y, pwd); }
 
 // xyy2mun of chromaticity x, y at luminance Y.
 MunsellColour locateXy(double x, double y, double Y) {
-    return locate(static_cast<float>(Y * x / y), static_cast<float>(Y),
-                  static_cast<float>(Y * (1 - x - y) / y));
+    return locate(static_cast<float>(Y * x / y), static_cast<float>(Y), static_cast<float>(Y * (1 - x - y) / y));
 }
 
 TEST(Y2val, InvertsTheValueFunction) {
@@ -35,16 +34,18 @@ TEST(Y2val, InvertsTheValueFunction) {
 TEST(CellSearch, InquadAndRefinecell) {
     // The unit square taken clockwise, (0,0) (0,1) (1,1) (1,0): inside, on an
     // edge, on a vertex, outside.
-    const struct { float x, y; bool in; } cases[] = {{0.5f, 0.5f, true}, {0, 0.5f, true},
-        {1, 1, true}, {1.5f, 0.5f, false}, {-1e-6f, 0.5f, false}};
+    const struct {
+        float x, y;
+        bool in;
+    } cases[] = {{0.5f, 0.5f, true}, {0, 0.5f, true}, {1, 1, true}, {1.5f, 0.5f, false}, {-1e-6f, 0.5f, false}};
     for (const auto& k : cases) EXPECT_EQ(inquad(k.x, k.y, 0, 0, 0, 1, 1, 1, 1, 0), k.in) << k.x;
 
     // Refinecell halves a triangular cell at the white, D 0.04 to the right of
     // it and Cc 0.04 above it.
     auto table = std::make_unique<RenotationTable>();
     const int level = 3, h = 6;
-    const std::int16_t corners[4][4] = {{h, 0, 3101, 3163}, {h + 1, 0, 3101, 3163},
-                                        {h, 1, 3501, 3163}, {h + 1, 1, 3101, 3563}};
+    const std::int16_t corners[4][4] = {
+        {h, 0, 3101, 3163}, {h + 1, 0, 3101, 3163}, {h, 1, 3501, 3163}, {h + 1, 1, 3101, 3563}};
     for (const auto& k : corners) std::copy(k + 2, k + 4, table->entry[level][k[0]][k[1]]);
     const Cell cell = findcell(*table, 0.3201f, 0.3263f, level);
     EXPECT_TRUE(cell.h == h && cell.c == 0);

@@ -11,9 +11,12 @@ using colorimetry::Condition;
 using testing::forward;
 
 TEST(Val2y, RenotationValueFunction) {
-    const struct { float V; bool pwd; double Y, tolerance; } cases[] = {
-        {1, false, 1.2101, 1e-4},   {5, false, 19.7661, 1e-4}, {9.5f, false, 90.0092, 1e-4},
-        {10, false, 102.568, 1e-3}, {10, true, 100.0038, 1e-4}, {0, false, 0, 0}};
+    const struct {
+        float V;
+        bool pwd;
+        double Y, tolerance;
+    } cases[] = {{1, false, 1.2101, 1e-4},   {5, false, 19.7661, 1e-4},  {9.5f, false, 90.0092, 1e-4},
+                 {10, false, 102.568, 1e-3}, {10, true, 100.0038, 1e-4}, {0, false, 0, 0}};
     for (const auto& k : cases) EXPECT_NEAR(val2y(k.V, k.pwd), k.Y, k.tolerance) << k.V;
 }
 
@@ -37,9 +40,14 @@ TEST(Mun2xyz, InterpolatesTheRenotationTable) {
     // A sample (5PB 5/10) and interpolations by hand between 10RP 5/2 .3332
     // .3131, 6/2 .3292 .3141, 2.5R 5/2 .3360 .3158, 5PB 5/12 .1918 .1858, 6/10
     // .2197 .2188 and 6/12 .2026 .1999.
-    const struct { float H, V, C; double x, y; } cases[] = {
-        {75, 5, 10, 0.2080, 0.2041}, {1.25f, 5, 2, 0.3346, 0.31445}, {0, 5, 1, 0.32165, 0.3147},
-        {0, 5.5f, 2, 0.3312, 0.3136}, {75, 5.5f, 11, 0.205525, 0.20215}};
+    const struct {
+        float H, V, C;
+        double x, y;
+    } cases[] = {{75, 5, 10, 0.2080, 0.2041},
+                 {1.25f, 5, 2, 0.3346, 0.31445},
+                 {0, 5, 1, 0.32165, 0.3147},
+                 {0, 5.5f, 2, 0.3312, 0.3136},
+                 {75, 5.5f, 11, 0.205525, 0.20215}};
     for (const auto& k : cases) {
         const testing::Forward r = forward(k.H, k.V, k.C);
         EXPECT_NEAR(r.x, k.x, 1e-6) << k.H << " " << k.V << "/" << k.C;

@@ -31,8 +31,8 @@ std::vector<std::string> fileNumbers() {
 }
 
 // Loads the numbers separated by `separator`, with a line end after every `perLine`.
-LoadResult load(const std::vector<std::string>& numbers, RenotationTable& table,
-                const char* separator = ",", int perLine = 34, const char* lineEnd = "\n") {
+LoadResult load(const std::vector<std::string>& numbers, RenotationTable& table, const char* separator = ",",
+                int perLine = 34, const char* lineEnd = "\n") {
     std::string text;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         text += numbers[i] + ((i + 1) % perLine == 0 ? lineEnd : separator);
@@ -67,7 +67,11 @@ TEST(RenotationTable, CompletesTheTableWhateverTheLayout) {
 }
 
 TEST(RenotationTable, RejectsBadFilesAndKeepsTheTable) {
-    const struct { int field; const char* replacement; const char* message; } cases[] = {
+    const struct {
+        int field;
+        const char* replacement;
+        const char* message;
+    } cases[] = {
         {2 * place(3, 12, 5), nullptr,  // the file ends before this field
          "Vezedu.dat ends early: value 3, hue index 12, chroma index 5 (x) is missing"},
         {2 * place(3, 12, 5) + 1, "40000",

@@ -23,11 +23,13 @@ inline const RenotationTable& shippedTable() {
     return *table;
 }
 
-struct Forward { bool present; float V, X, Y, Z, x, y; };
+struct Forward {
+    bool present;
+    float V, X, Y, Z, x, y;
+};
 
 // mun2xyz on the shipped table; x and y start at -7 to show when they are left alone.
-inline Forward forward(float H, float V, float C,
-                       colorimetry::Condition condition = colorimetry::Condition::C2,
+inline Forward forward(float H, float V, float C, colorimetry::Condition condition = colorimetry::Condition::C2,
                        bool pwd = false) {
     Forward r{false, V, -1, -1, -1, -7, -7};
     r.present = mun2xyz(shippedTable(), H, r.V, C, r.X, r.Y, r.Z, r.x, r.y, condition, pwd);
@@ -42,8 +44,8 @@ inline MunsellColour locate(float X, float Y, float Z, bool onTableToo = true) {
     const MunsellColour m = xyy2mun(X, y, Z, corners, false);
     if (!onTableToo) return m;
     const MunsellColour n = xyy2mun(X, y = Y, Z, shippedTable(), false);
-    EXPECT_TRUE(m.H == n.H && m.V == n.V && m.C == n.C && m.lowerFound == n.lowerFound &&
-                m.upperFound == n.upperFound) << X << " " << Y << " " << Z;
+    EXPECT_TRUE(m.H == n.H && m.V == n.V && m.C == n.C && m.lowerFound == n.lowerFound && m.upperFound == n.upperFound)
+        << X << " " << Y << " " << Z;
     return m;
 }
 

@@ -1,5 +1,6 @@
 // The main window on real widgets: typing and Enter convert, the other boxes
 // follow, and the window prints and looks like something.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_platform.h"

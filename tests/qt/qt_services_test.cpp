@@ -1,10 +1,10 @@
 // Platform services: file filters, text from the core, the clock, and a real
 // message box answered by a click.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_file_filter.h"

@@ -2,6 +2,7 @@
 // pressing Enter, clicking, dragging a scroll bar; the window logic writing to
 // its controls; and the window as a whole: what it shows, closing with the
 // frame, and printing when no printer is installed.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "qt/test_window.h"
 #include "ui/headless/headless_platform.h"

@@ -10,8 +10,7 @@ namespace {
 
 TEST(PrintStyle, ItemsFollowEachOther) {
     EXPECT_EQ(PrintLine().number(12).finish(), " 12 \r\n");
-    EXPECT_EQ(PrintLine().text("V=").number(-2.5f).number(0.5f).text("end").finish(),
-              "V=-2.5  .5 end\r\n");
+    EXPECT_EQ(PrintLine().text("V=").number(-2.5f).number(0.5f).text("end").finish(), "V=-2.5  .5 end\r\n");
     EXPECT_EQ(PrintLine().finish(), "\r\n");
 }
 

@@ -42,10 +42,9 @@ private:
 
 // A main window started in `folder`, with the shipped data beside it.
 inline std::unique_ptr<workspace::Form1> startedWindow(ui::HeadlessPlatform& platform,
-                                                      const std::filesystem::path& folder) {
+                                                       const std::filesystem::path& folder) {
     auto window = std::make_unique<workspace::Form1>(
-        platform.platform(),
-        workspace::FileLocations{folder, {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+        platform.platform(), workspace::FileLocations{folder, {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
     std::string error;
     EXPECT_TRUE(window->Form_Load(error)) << error;
     return window;

@@ -96,7 +96,7 @@ TEST_F(MunsellEntryTest, OutOfRangeEntriesAreRefusedAndNothingChanges) {
     enterMunsell("150RP", "5", "2");  // 240 folds once to 140, still off the circle
     EXPECT_NE(w().Text3.text().find("hue circle"), std::string::npos);
     EXPECT_EQ(w().VScroll1.value(), hueBar);
-    enterMunsell("5R", "abc", "2");  // text that is no number counts as 0
+    enterMunsell("5R", "abc", "2");   // text that is no number counts as 0
     EXPECT_EQ(w().Text3.text(), "");  // taken: the refusal goes
     EXPECT_TRUE(w().refusal().empty());
     EXPECT_EQ(w().Text11[1].text(), "0.00");

@@ -52,9 +52,7 @@ double HeadlessClock::secondsSinceMidnight() {
     return now;
 }
 
-void HeadlessClock::advance(double seconds) {
-    seconds_ = std::fmod(seconds_ + seconds, 86400.0);
-}
+void HeadlessClock::advance(double seconds) { seconds_ = std::fmod(seconds_ + seconds, 86400.0); }
 
 void HeadlessEvents::doEvents() {
     ++count_;
@@ -81,7 +79,6 @@ bool AbsentSerialPort::open(std::string& error) {
 
 HeadlessPlatform::HeadlessPlatform() : HeadlessPlatform(absentSerial_) {}
 
-HeadlessPlatform::HeadlessPlatform(SerialPort& serial)
-    : platform_{dialogs, clock, events, beeper, printer, serial} {}
+HeadlessPlatform::HeadlessPlatform(SerialPort& serial) : platform_{dialogs, clock, events, beeper, printer, serial} {}
 
 }  // namespace tintara::ui

@@ -29,10 +29,22 @@ public:
         // counted from the end of the part before it.
         std::vector<std::pair<std::string, int>> laterParts;
 
-        Rule& afterPolls(int polls) { delayPollCount = polls; return *this; }
-        Rule& afterSeconds(double seconds) { delaySecondsAt = seconds; return *this; }
-        Rule& inChunks(std::size_t bytes) { chunkSize = bytes; return *this; }
-        Rule& times(int count) { remaining = count; return *this; }
+        Rule& afterPolls(int polls) {
+            delayPollCount = polls;
+            return *this;
+        }
+        Rule& afterSeconds(double seconds) {
+            delaySecondsAt = seconds;
+            return *this;
+        }
+        Rule& inChunks(std::size_t bytes) {
+            chunkSize = bytes;
+            return *this;
+        }
+        Rule& times(int count) {
+            remaining = count;
+            return *this;
+        }
         Rule& once() { return times(1); }
         Rule& followedBy(std::string bytes, int afterPolls = 1) {
             laterParts.emplace_back(std::move(bytes), afterPolls);
@@ -47,7 +59,9 @@ public:
     // Rules are tried in the order given; the first that matches and has
     // answers left makes its reply available.
     Rule& on(std::string when, std::string reply, Match match = Match::Exact);
-    Rule& onPrefix(std::string when, std::string reply) { return on(std::move(when), std::move(reply), Match::StartsWith); }
+    Rule& onPrefix(std::string when, std::string reply) {
+        return on(std::move(when), std::move(reply), Match::StartsWith);
+    }
     Rule& onContaining(std::string when, std::string reply) {
         return on(std::move(when), std::move(reply), Match::Contains);
     }

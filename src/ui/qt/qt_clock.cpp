@@ -9,7 +9,7 @@ double QtClock::secondsSinceMidnight() { return QTime::currentTime().msecsSinceS
 
 DateTime QtClock::now() {
     const QDateTime t = QDateTime::currentDateTime();
-    return DateTime{t.date().year(), t.date().month(), t.date().day(),
+    return DateTime{t.date().year(), t.date().month(),  t.date().day(),
                     t.time().hour(), t.time().minute(), t.time().second()};
 }
 

@@ -29,9 +29,12 @@ QString qtFileFilter(const std::string& filter) {
         const QString patterns = qtPatterns(i + 1 < parts.size() ? parts[i + 1] : description);
         if (description.isEmpty() && patterns == QStringLiteral("*")) continue;
         const QString wrapped = QStringLiteral("(") + patterns + QStringLiteral(")");
-        if (description.isEmpty() || description == patterns) entries << patterns + QChar(' ') + wrapped;
-        else if (description.contains(QChar('('))) entries << description.left(description.indexOf(QChar('('))).trimmed() + QChar(' ') + wrapped;
-        else entries << description + QChar(' ') + wrapped;
+        if (description.isEmpty() || description == patterns)
+            entries << patterns + QChar(' ') + wrapped;
+        else if (description.contains(QChar('(')))
+            entries << description.left(description.indexOf(QChar('('))).trimmed() + QChar(' ') + wrapped;
+        else
+            entries << description + QChar(' ') + wrapped;
     }
     if (entries.isEmpty()) entries << QStringLiteral("All files (*)");
     return entries.join(QStringLiteral(";;"));

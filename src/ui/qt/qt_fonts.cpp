@@ -15,8 +15,7 @@ struct StandIn {
 };
 
 // Metric-compatible families first, then the DejaVu faces the set-up installs.
-constexpr StandIn sansStandIns[] = {{"Liberation Sans", 1.0}, {"Arimo", 1.0}, {"Helvetica", 1.0},
-                                    {"DejaVu Sans", 0.9}};
+constexpr StandIn sansStandIns[] = {{"Liberation Sans", 1.0}, {"Arimo", 1.0}, {"Helvetica", 1.0}, {"DejaVu Sans", 0.9}};
 constexpr StandIn serifStandIns[] = {{"Liberation Serif", 1.0}, {"Tinos", 1.0}, {"DejaVu Serif", 0.9}};
 constexpr StandIn monoStandIns[] = {{"Liberation Mono", 1.0}, {"Cousine", 1.0}, {"DejaVu Sans Mono", 1.0}};
 
@@ -51,9 +50,12 @@ QFont toQFont(const Font& font) {
     double scale = 1.0;
     if (!QFontDatabase::hasFamily(family)) {
         bool found = false;
-        if (hint == QFont::TypeWriter) found = pickStandIn(monoStandIns, family, scale);
-        else if (hint == QFont::Serif) found = pickStandIn(serifStandIns, family, scale);
-        else found = pickStandIn(sansStandIns, family, scale);
+        if (hint == QFont::TypeWriter)
+            found = pickStandIn(monoStandIns, family, scale);
+        else if (hint == QFont::Serif)
+            found = pickStandIn(serifStandIns, family, scale);
+        else
+            found = pickStandIn(sansStandIns, family, scale);
         if (!found) family.clear();
     }
     QFont qfont;

@@ -10,7 +10,8 @@ int keypadCode(int key) {
     case Qt::Key_Asterisk: return 0x6A;
     case Qt::Key_Plus: return 0x6B;
     case Qt::Key_Minus: return 0x6D;
-    case Qt::Key_Period: case Qt::Key_Comma: return 0x6E;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return 0x6E;
     case Qt::Key_Slash: return 0x6F;
     default: return 0;
     }
@@ -18,21 +19,29 @@ int keypadCode(int key) {
 
 int punctuationCode(int key) {
     switch (key) {
-    case Qt::Key_Semicolon: case Qt::Key_Colon: return 0xBA;
-    case Qt::Key_Equal: case Qt::Key_Plus: return 0xBB;
-    case Qt::Key_Comma: case Qt::Key_Less: return 0xBC;
-    case Qt::Key_Minus: case Qt::Key_Underscore: return 0xBD;
-    case Qt::Key_Period: case Qt::Key_Greater: return 0xBE;
-    case Qt::Key_Slash: case Qt::Key_Question: return 0xBF;
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon: return 0xBA;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus: return 0xBB;
+    case Qt::Key_Comma:
+    case Qt::Key_Less: return 0xBC;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return 0xBD;
+    case Qt::Key_Period:
+    case Qt::Key_Greater: return 0xBE;
+    case Qt::Key_Slash:
+    case Qt::Key_Question: return 0xBF;
     default: return 0;
     }
 }
 
 int editingCode(int key) {
     switch (key) {
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
     case Qt::Key_Shift: return 16;
     case Qt::Key_Control: return 17;
     case Qt::Key_Alt: return 18;

@@ -42,8 +42,8 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), toQColor(surface.background()));
     if (surface.width() <= 0 || surface.height() <= 0) return;
     // The surface's 0xFFRRGGBB words are exactly QImage's RGB32 layout.
-    const QImage image(reinterpret_cast<const uchar*>(surface.pixels().data()), surface.width(),
-                       surface.height(), qsizetype(surface.width()) * 4, QImage::Format_RGB32);
+    const QImage image(reinterpret_cast<const uchar*>(surface.pixels().data()), surface.width(), surface.height(),
+                       qsizetype(surface.width()) * 4, QImage::Format_RGB32);
     painter.drawImage(QPoint(0, 0), image);
 }
 

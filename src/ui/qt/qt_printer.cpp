@@ -25,8 +25,7 @@ void paintImage(QPainter& painter, QPrinter& printer, const QPixmap& image) {
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const double dotsPerPixel = printer.resolution() / 96.0;
     QSizeF size = logical * dotsPerPixel;
-    if (size.width() > page.width() || size.height() > page.height())
-        size.scale(page.size(), Qt::KeepAspectRatio);
+    if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(QPointF(0, 0), size), image, QRectF(image.rect()));
 }
@@ -53,9 +52,9 @@ bool printerAvailable() {
 std::optional<std::string> askForPdf(const Window& window) {
     const QString workingDirectory = QDir::currentPath();
     const QString suggested = QDir(workingDirectory).filePath(toQString(window.name()) + QStringLiteral(".pdf"));
-    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                                  QStringLiteral("No printer found - save as PDF"), suggested,
-                                                  QStringLiteral("PDF files (*.pdf)"));
+    QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("No printer found - save as PDF"),
+                                     suggested, QStringLiteral("PDF files (*.pdf)"));
     if (QDir::currentPath() != workingDirectory) QDir::setCurrent(workingDirectory);
     if (chosen.isEmpty()) return std::nullopt;
     if (!chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chosen += QStringLiteral(".pdf");

@@ -41,8 +41,10 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     painter.setPen(borderPen(model_));
     painter.setBrush(model_.filled ? QBrush(toQColor(model_.fillColor())) : QBrush(Qt::NoBrush));
     const QRect r = figureRect(rect(), model_.shape());
-    if (round) painter.drawEllipse(r);
-    else painter.drawRect(r);
+    if (round)
+        painter.drawEllipse(r);
+    else
+        painter.drawRect(r);
 }
 
 }  // namespace tintara::ui::qt

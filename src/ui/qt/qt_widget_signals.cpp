@@ -55,14 +55,11 @@ void connectScrollBar(ScrollBar& bar, QScrollBar& widget, ControlBinding& bindin
     });
 }
 
-int checkValue(Qt::CheckState state) {
-    return state == Qt::Checked ? 1 : state == Qt::Unchecked ? 0 : 2;
-}
+int checkValue(Qt::CheckState state) { return state == Qt::Checked ? 1 : state == Qt::Unchecked ? 0 : 2; }
 
 void connectComboBox(ComboBox& combo, QComboBox& widget, ControlBinding& binding) {
-    QObject::connect(&widget, &QComboBox::activated, &widget, [&combo, &binding](int index) {
-        binding.fromWidget([&] { combo.choose(index); });
-    });
+    QObject::connect(&widget, &QComboBox::activated, &widget,
+                     [&combo, &binding](int index) { binding.fromWidget([&] { combo.choose(index); }); });
     QObject::connect(widget.lineEdit(), &QLineEdit::textEdited, &widget, [&combo, &binding](const QString& text) {
         binding.fromWidget([&] { combo.setText(fromQString(text)); });
     });

@@ -5,8 +5,10 @@
 namespace tintara::ui::qt {
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
-    if (!onClose || onClose()) event->accept();
-    else event->ignore();
+    if (!onClose || onClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace tintara::ui::qt

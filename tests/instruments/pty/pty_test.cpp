@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 #include "instruments/dialogue.h"
 #include "ui/headless/headless_platform.h"
