@@ -15,8 +15,9 @@ endfunction()
 # A GoogleTest program made of every .cpp file in the calling folder.
 function(tintara_tests name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  # A folder that lost its tests would otherwise pass without testing anything.
   if(NOT sources)
-    return()
+    message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR} holds no tests")
   endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)

@@ -2,7 +2,7 @@
 // does, and every way a calibration can fail.
 #include "dialogue_fixture.h"
 
-namespace tintara::instruments::testing {
+namespace tintara::instruments::testkit {
 namespace {
 
 using ui::Answer;
@@ -98,4 +98,4 @@ TEST_F(DialogueTest, EveryCalibrationFailureAndListEntryWithoutADialogue) {
 }
 
 }  // namespace
-}  // namespace tintara::instruments::testing
+}  // namespace tintara::instruments::testkit

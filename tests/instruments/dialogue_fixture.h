@@ -17,7 +17,7 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_serial_port.h"
 
-namespace tintara::instruments::testing {
+namespace tintara::instruments::testkit {
 
 // One rule of a scripted instrument: its reply to a command, a second part
 // that follows two polls later, how often it answers (-1: always) and how many
@@ -124,4 +124,4 @@ protected:
         std::filesystem::path(TINTARA_BINARY_DIR) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
 };
 
-}  // namespace tintara::instruments::testing
+}  // namespace tintara::instruments::testkit

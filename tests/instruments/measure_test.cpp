@@ -5,7 +5,7 @@
 #include "instruments/spectral.h"
 #include "textio/formats.h"
 
-namespace tintara::instruments::testing {
+namespace tintara::instruments::testkit {
 namespace {
 
 // The characters between fields are nines, so that a field cut out one place
@@ -235,4 +235,4 @@ TEST_F(DialogueTest, SecondDialogueIsRefusedWhileOneRuns) {
 }
 
 }  // namespace
-}  // namespace tintara::instruments::testing
+}  // namespace tintara::instruments::testkit

@@ -10,8 +10,8 @@
 namespace tintara::munsell {
 namespace {
 
-using testing::locate;
-using testing::roundTrip;
+using testkit::locate;
+using testkit::roundTrip;
 
 float valueOf(float Y, bool pwd) { return y2val(Y, pwd); }
 
@@ -72,7 +72,7 @@ TEST(Xyy2mun, ColoursOnCellEdgesComeBack) {
 // below ends at 10Y 1/4, so no cell lies across that edge: rounding that puts
 // the colour just outside must not lose it.
 TEST(Xyy2mun, ColourOnAnEdgeWhereTheDataEnd) {
-    const testing::Forward f = testing::forward(32.5f, 1, 4.5f);
+    const testkit::Forward f = testkit::forward(32.5f, 1, 4.5f);
     EXPECT_NEAR(f.x, 0.44925, 1e-6);
     EXPECT_NEAR(f.y, 0.6420, 1e-6);
     const MunsellColour m = locate(f.X, f.Y, f.Z);
@@ -86,7 +86,7 @@ TEST(Xyy2mun, ColourOnAnEdgeWhereTheDataEnd) {
     for (const double shift : {3e-7, 1e-5, 1e-4}) {
         const auto x = static_cast<float>(0.44925 + shift * ey / len);
         const auto y = static_cast<float>(0.6420 - shift * ex / len);
-        EXPECT_EQ(findcell(testing::shippedTable(), x, y, 1).h, shift < 1e-6 ? 13 : 40) << shift;
+        EXPECT_EQ(findcell(testkit::shippedTable(), x, y, 1).h, shift < 1e-6 ? 13 : 40) << shift;
     }
 }
 
@@ -118,7 +118,7 @@ TEST(Xyy2mun, SeamWhiteTopValuesAndInvalidInput) {
         EXPECT_TRUE(m.H == 0 && m.V == 0 && m.C == 0 && !m.lowerFound && !m.upperFound) << X;
     }
     float Y = -5;  // raised to 0 in the caller's variable
-    EXPECT_EQ(xyy2mun(10, Y, 10, testing::shippedTable(), false).V, 0);
+    EXPECT_EQ(xyy2mun(10, Y, 10, testkit::shippedTable(), false).V, 0);
     EXPECT_EQ(Y, 0);
 }
 

@@ -8,7 +8,7 @@ namespace tintara::munsell {
 namespace {
 
 using colorimetry::Condition;
-using testing::forward;
+using testkit::forward;
 
 TEST(Val2y, RenotationValueFunction) {
     const struct {
@@ -22,7 +22,7 @@ TEST(Val2y, RenotationValueFunction) {
 
 TEST(Mun2xyz, InterpolatesTheRenotationTable) {
     // Neutral of value 5: the C white, Y of value 5, X = Y x / y, Z = Y / y - X - Y.
-    const testing::Forward n = forward(0, 5, 0);
+    const testkit::Forward n = forward(0, 5, 0);
     EXPECT_TRUE(n.present && n.x == 0.3101f && n.y == 0.3163f);
     EXPECT_NEAR(n.Y, 19.766, 1e-3);
     EXPECT_NEAR(n.X, 19.379, 1e-3);
@@ -31,7 +31,7 @@ TEST(Mun2xyz, InterpolatesTheRenotationTable) {
     // Under D50 it is carried by the Bradford transform from the C white
     // (98.074, 100, 118.232) to the D50 white (96.42, 100, 82.49); by hand
     // 19.0528, 19.7664, 16.2893, x .34573, y .35868.
-    const testing::Forward d50 = forward(0, 5, 0, Condition::D50_2);
+    const testkit::Forward d50 = forward(0, 5, 0, Condition::D50_2);
     EXPECT_NEAR(d50.X, 19.0528, 1e-3);
     EXPECT_NEAR(d50.Z, 16.2893, 1e-3);
     EXPECT_NEAR(d50.x, 0.34573, 1e-5);
@@ -49,14 +49,14 @@ TEST(Mun2xyz, InterpolatesTheRenotationTable) {
                  {0, 5.5f, 2, 0.3312, 0.3136},
                  {75, 5.5f, 11, 0.205525, 0.20215}};
     for (const auto& k : cases) {
-        const testing::Forward r = forward(k.H, k.V, k.C);
+        const testkit::Forward r = forward(k.H, k.V, k.C);
         EXPECT_NEAR(r.x, k.x, 1e-6) << k.H << " " << k.V << "/" << k.C;
         EXPECT_NEAR(r.y, k.y, 1e-6) << k.H << " " << k.V << "/" << k.C;
         EXPECT_NEAR(r.Y, val2y(k.V, false), 1e-5);
     }
 
     // Values above 9.5 are converted as 9.5, in the caller's variable too.
-    const testing::Forward top = forward(0, 10, 2);
+    const testkit::Forward top = forward(0, 10, 2);
     EXPECT_TRUE(top.present && top.V == 9.5f);
     EXPECT_NEAR(top.Y, 90.0092, 1e-3);
 }
@@ -66,7 +66,7 @@ TEST(Mun2xyz, AbsentColoursLeaveChromaticityAlone) {
     const float absent[][3] = {{100, 5, 2},   {5, 5, 40},  {5, 0.5f, 2}, {-0.1f, 5, 2}, {5, -1, 2},
                                {5, 5, -0.5f}, {nan, 5, 2}, {5, nan, 2},  {5, 5, nan}};
     for (const auto& [H, V, C] : absent) {
-        const testing::Forward r = forward(H, V, C);
+        const testkit::Forward r = forward(H, V, C);
         EXPECT_FALSE(r.present) << H << " " << V << " " << C;
         EXPECT_TRUE(r.X == 0 && r.Y == 0 && r.Z == 0 && r.x == -7 && r.y == -7);
     }

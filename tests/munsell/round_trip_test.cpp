@@ -9,12 +9,12 @@
 namespace tintara::munsell {
 namespace {
 
-using testing::roundTrip;
+using testkit::roundTrip;
 
 // Every corner of the cells from hue index h0 to h1 and chroma index c0 to c1
 // sampled at levels V and V + 1 (mun2xyz reads both levels even at a whole value).
 bool sampled(int V, int h0, int h1, int c0, int c1) {
-    const RenotationTable& t = testing::shippedTable();
+    const RenotationTable& t = testkit::shippedTable();
     for (int v = V; v <= V + 1; ++v) {
         for (int i = h0; i <= h1; ++i) {
             for (int j = std::max(c0, 0); j <= c1; ++j) {

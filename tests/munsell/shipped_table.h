@@ -11,7 +11,7 @@
 #include "munsell/munsell_to_cie.h"
 #include "munsell/renotation_corners.h"
 
-namespace tintara::munsell::testing {
+namespace tintara::munsell::testkit {
 
 inline const RenotationTable& shippedTable() {
     static const std::unique_ptr<RenotationTable> table = [] {
@@ -55,4 +55,4 @@ inline MunsellColour roundTrip(float H, float V, float C, bool onTableToo = true
     return locate(f.X, f.Y, f.Z, onTableToo);
 }
 
-}  // namespace tintara::munsell::testing
+}  // namespace tintara::munsell::testkit

@@ -1,7 +1,7 @@
 // Swatch click, gamma, white balance, window switches, printing, Help and About.
 #include "main_window_fixture.h"
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 namespace {
 class DisplayControlsTest : public MainWindowTest {
@@ -102,4 +102,4 @@ TEST_F(DisplayControlsTest, PrintHelpAndAbout) {
               std::string::npos);
 }
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit

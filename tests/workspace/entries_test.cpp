@@ -3,7 +3,7 @@
 
 #include "workspace/typed_entry.h"
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 using workspace::EntryForm;
 
@@ -112,4 +112,4 @@ TEST_F(EntriesTest, TypedEntryMatchesTheStartUpConversion) {
     EXPECT_EQ(fields(), startup);
 }
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit

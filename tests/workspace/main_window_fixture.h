@@ -14,7 +14,7 @@
 #include "ui/headless/headless_platform.h"
 #include "workspace/form1.h"
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 class ScratchFolder {
 public:
@@ -72,4 +72,4 @@ protected:
     std::unique_ptr<workspace::Form1> window;
 };
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit

@@ -4,7 +4,7 @@
 #include "ui/headless/scripted_serial_port.h"
 #include "workspace/typed_entry.h"
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 namespace {
 class MeasureTest : public ::testing::Test {
@@ -55,4 +55,4 @@ TEST_F(MeasureTest, SilentInstrumentLeavesTheWindowAsItWas) {
     EXPECT_FALSE(port.isOpen());
 }
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit

@@ -3,7 +3,7 @@
 
 #include "workspace/typed_entry.h"
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 namespace {
 class MunsellEntryTest : public MainWindowTest {
@@ -135,4 +135,4 @@ TEST_F(MunsellEntryTest, DifferenceIsTakenFromTheShownTwoDecimalDifferences) {
     EXPECT_EQ(w().labPair[1][1], 12.0f);
 }
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit

@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 namespace {
 class PaletteTest : public MainWindowTest {
@@ -81,4 +81,4 @@ TEST_F(PaletteTest, UnwritableFileIsReportedAndRgbTextMustBeNumbers) {
     EXPECT_EQ(w().Text3.text(), "R, G and B must be numbers to save the colour to the palette");
 }
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit

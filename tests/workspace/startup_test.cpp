@@ -4,7 +4,7 @@
 
 #include "workspace/typed_entry.h"
 
-namespace tintara::testing {
+namespace tintara::testkit {
 
 namespace {
 class StartupTest : public MainWindowTest {};
@@ -132,4 +132,4 @@ TEST_F(StartupTest, ExitEndsTheProgramWithoutAQuestion) {
     EXPECT_TRUE(headless.dialogs.shown.empty());
 }
 
-}  // namespace tintara::testing
+}  // namespace tintara::testkit
