@@ -57,7 +57,7 @@ public:
     const std::string& name() const { return name_; }
 
     const TwipRect& rect() const { return rect_; }
-    void setRect(TwipRect rect);
+    virtual void setRect(TwipRect rect);
 
     // The frame or picture box that holds this control, if any.
     Control* container() const { return container_; }
