@@ -7,14 +7,20 @@
 namespace tintara::cli {
 
 namespace {
+// Pictures come from real files in both timings; text is drawn in the headless
+// font, the same on every machine.
 ui::Platform platformFor(Timing timing, ui::HeadlessPlatform& headless, ui::Clock& clock, ui::EventPump& events,
-                         ui::SerialPort& serial) {
-    if (timing == Timing::Instant) return headless.platform();
-    return ui::Platform{headless.dialogs, clock, events, headless.beeper, headless.printer, serial};
+                         ui::SerialPort& serial, ui::PictureSource& pictures) {
+    if (timing == Timing::Instant) {
+        ui::Platform p = headless.platform();
+        return ui::Platform{p.dialogs, p.clock, p.events, p.beeper, p.printer, p.serial, p.text, pictures};
+    }
+    return ui::Platform{headless.dialogs, clock,  events,        headless.beeper,
+                        headless.printer, serial, headless.text, pictures};
 }
 }  // namespace
 
-CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, clock_, events_, serial_)) {
+CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, clock_, events_, serial_, pictures_)) {
     headless_.dialogs.onShow = [](const ui::ShownDialog& d) {
         if (d.kind == ui::ShownDialog::Kind::Message) std::cerr << d.prompt << '\n';
     };

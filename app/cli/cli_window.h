@@ -11,6 +11,7 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_clock.h"
 #include "ui/qt/qt_event_pump.h"
+#include "ui/qt/qt_picture_source.h"
 #include "ui/qt/qt_serial_port.h"
 #include "workspace/form1.h"
 
@@ -37,6 +38,7 @@ private:
     ui::qt::QtClock clock_;
     ui::qt::QtEventPump events_;
     ui::qt::QtSerialPort serial_;
+    ui::qt::QtPictureSource pictures_;
     ui::Platform platform_;
     std::unique_ptr<workspace::Form1> window_;
 };

@@ -170,11 +170,14 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersAPdfWithoutAPrinter) {
     // cancelling the choice is no failure.
     const QString offered = dir.filePath(QStringLiteral("offered.pdf"));
     platform.printer.choosePdfFile = [&](const Window&) { return offered.toStdString(); };
-    ASSERT_TRUE(platform.platform().printer.printWindow(window, error)) << error;
+    const PrintOutcome printed = platform.platform().printer.printWindow(window);
+    ASSERT_TRUE(printed.ok) << printed.error;
+    EXPECT_EQ(printed.pdfFile, offered.toStdString());
     QFile file(offered);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
     platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
-    EXPECT_TRUE(platform.printer.printWindow(window, error));
+    const PrintOutcome declined = platform.printer.printWindow(window);
+    EXPECT_TRUE(declined.ok && declined.pdfFile.empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "ui/controls.h"
 #include "ui/qt/qt_control_binding.h"
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_line_edit.h"
 #include "ui/qt/qt_scroll_mapping.h"
 #include "ui/qt/qt_text.h"
@@ -38,7 +39,10 @@ void connectTextBox(TextBox& box, LineEdit& edit, ControlBinding& binding) {
     const auto followCaret = [&box, &edit, &binding] { binding.fromWidget([&] { selectAsShown(box, edit); }); };
     QObject::connect(&edit, &QLineEdit::cursorPositionChanged, &edit, followCaret);
     QObject::connect(&edit, &QLineEdit::selectionChanged, &edit, followCaret);
-    edit.onKeyDown = [&box](int keyCode, int shift) { box.keyDown(keyCode, shift); };
+    edit.onKeyDown = [&box, &edit](int keyCode, int shift) {
+        const HandlingWindow handling(&edit);
+        box.keyDown(keyCode, shift);
+    };
     edit.onFocusIn = [&box, &edit, &binding] {
         const int start = box.selStart(), length = box.selLength();
         binding.fromWidget([&] { box.gotFocus(); });
