@@ -31,6 +31,7 @@ enum class ControlKind {
     OptionButton,
     ScrollBar,
     ComboBox,
+    ListBox,
     Frame,
     PictureBox,
     Shape

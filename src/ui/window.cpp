@@ -1,5 +1,6 @@
 #include "ui/window.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tintara::ui {
@@ -17,6 +18,12 @@ void Window::changed() {
 
 void Window::setCaption(std::string caption) {
     caption_ = std::move(caption);
+    changed();
+}
+
+void Window::setClientSize(int width, int height) {
+    clientWidth_ = std::max(width, 0);
+    clientHeight_ = std::max(height, 0);
     changed();
 }
 
@@ -42,6 +49,12 @@ void Window::close() {
 Control* Window::find(const std::string& name) const {
     for (Control* c : controls_)
         if (c->name() == name) return c;
+    return nullptr;
+}
+
+MenuItem* Window::findMenu(const std::string& name) const {
+    for (MenuItem* menu : menus_)
+        if (MenuItem* found = menu->find(name)) return found;
     return nullptr;
 }
 

@@ -2,12 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
 #include "ui/controls.h"
+#include "ui/list_box.h"
 #include "ui/qt/qt_control_binding.h"
 #include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_line_edit.h"
@@ -69,6 +71,14 @@ void connectComboBox(ComboBox& combo, QComboBox& widget, ControlBinding& binding
     });
 }
 
+// The person's selection, by mouse or keyboard; the code's own are shown with
+// the widget's signals blocked.
+void connectListBox(ListBox& list, QListWidget& widget, ControlBinding& binding) {
+    QObject::connect(&widget, &QListWidget::currentRowChanged, &widget, [&list, &binding](int row) {
+        if (row >= 0) binding.fromWidget([&] { list.choose(row); });
+    });
+}
+
 }  // namespace
 
 void connectWidget(Control& control, QWidget& widget, ControlBinding& binding) {
@@ -101,6 +111,9 @@ void connectWidget(Control& control, QWidget& widget, ControlBinding& binding) {
         break;
     case ControlKind::ComboBox:
         connectComboBox(static_cast<ComboBox&>(control), static_cast<QComboBox&>(widget), binding);
+        break;
+    case ControlKind::ListBox:
+        connectListBox(static_cast<ListBox&>(control), static_cast<QListWidget&>(widget), binding);
         break;
     case ControlKind::Label:
     case ControlKind::Frame:
