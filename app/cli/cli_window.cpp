@@ -28,7 +28,10 @@ CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, c
 
 bool CliWindow::start(const ConvertOptions& options, const char* argv0,
                       std::optional<instruments::InstrumentConfig> instrument) {
-    window_ = std::make_unique<workspace::Form1>(platform_, workspace::FileLocations::forProgram(argv0));
+    const workspace::FileLocations files = workspace::FileLocations::forProgram(argv0);
+    window_ = std::make_unique<workspace::Form1>(platform_, files);
+    companions_ = std::make_unique<windows::WindowSet>(*window_, platform_, files);
+    window_->setCompanions(companions_.get());
     if (instrument) window_->presetConfiguration(*instrument);
     std::string error;
     if (!window_->Form_Load(error)) {
