@@ -3,7 +3,7 @@
 // available, and what the main window asks of it does nothing. A window that
 // runs start-up code when it is first used (Form_Load) runs it in its maker.
 //
-// When CChecker lands: include "charts/CChecker.h"; let the maker return
+// Adding CChecker: include "charts/CChecker.h"; let the maker return
 //     [this] { return std::make_unique<charts::CChecker>(main_, platform_, files_, *this); }
 // (with the arguments that CChecker takes); define
 //     charts::CChecker& WindowSet::colorChecker() {

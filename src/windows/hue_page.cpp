@@ -3,7 +3,7 @@
 // available, and what the main window asks of it does nothing. A window that
 // runs start-up code when it is first used (Form_Load) runs it in its maker.
 //
-// When book lands: include "charts/book.h"; let the maker return
+// Adding book: include "charts/book.h"; let the maker return
 //     [this] { return std::make_unique<charts::book>(main_, platform_, files_, *this); }
 // (with the arguments that book takes); define
 //     charts::book& WindowSet::hue() {

@@ -3,7 +3,7 @@
 // available, and what the main window asks of it does nothing. A window that
 // runs start-up code when it is first used (Form_Load) runs it in its maker.
 //
-// When Form2 lands: include "imaging/Form2.h"; let the maker return
+// Adding Form2: include "imaging/Form2.h"; let the maker return
 //     [this] { return std::make_unique<imaging::Form2>(main_, platform_, files_, *this); }
 // (with the arguments that Form2 takes); define
 //     imaging::Form2& WindowSet::imageAnalysis() {

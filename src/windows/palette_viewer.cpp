@@ -3,7 +3,7 @@
 // available, and what the main window asks of it does nothing. A window that
 // runs start-up code when it is first used (Form_Load) runs it in its maker.
 //
-// When Form3 lands: include "viewer3d/Form3.h"; let the maker return
+// Adding Form3: include "viewer3d/Form3.h"; let the maker return
 //     [this] { return std::make_unique<viewer3d::Form3>(main_, platform_, files_, *this); }
 // (with the arguments that Form3 takes); define
 //     viewer3d::Form3& WindowSet::paletteViewer() {

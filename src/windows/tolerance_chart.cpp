@@ -3,7 +3,7 @@
 // available, and what the main window asks of it does nothing. A window that
 // runs start-up code when it is first used (Form_Load) runs it in its maker.
 //
-// When CTol lands: include "charts/CTol.h"; let the maker return
+// Adding CTol: include "charts/CTol.h"; let the maker return
 //     [this] { return std::make_unique<charts::CTol>(main_, platform_, files_, *this); }
 // (with the arguments that CTol takes); define
 //     charts::CTol& WindowSet::tolerance() {

@@ -3,7 +3,7 @@
 // available, and what the main window asks of it does nothing. A window that
 // runs start-up code when it is first used (Form_Load) runs it in its maker.
 //
-// When book2 lands: include "charts/book2.h"; let the maker return
+// Adding book2: include "charts/book2.h"; let the maker return
 //     [this] { return std::make_unique<charts::book2>(main_, platform_, files_, *this); }
 // (with the arguments that book2 takes); define
 //     charts::book2& WindowSet::valuePage() {

@@ -45,11 +45,17 @@ void connectTextBox(TextBox& box, LineEdit& edit, ControlBinding& binding) {
         const HandlingWindow handling(&edit);
         box.keyDown(keyCode, shift);
     };
+    // A click that gives the box the focus places the caret where it lands; a
+    // box that selects its whole text on gaining the focus selects it again.
+    edit.onClickedIntoFocus = [&box, &binding] {
+        if (box.selectAllOnFocus) binding.fromWidget([&] { box.select(0, int(box.text().size())); });
+    };
     edit.onFocusIn = [&box, &edit, &binding] {
         const int start = box.selStart(), length = box.selLength();
         binding.fromWidget([&] { box.gotFocus(); });
-        // A mouse click places the caret after the focus arrives, so a selection
-        // made on gaining the focus is shown once Qt has finished with the click.
+        // Qt's own focus handling may still change the selection after this
+        // (the focus given by a window coming to the front); the model's is shown
+        // once Qt has finished.
         if (box.selectAllOnFocus || box.selStart() != start || box.selLength() != length)
             QTimer::singleShot(0, &edit, [&binding] { binding.showSelection(); });
     };
