@@ -18,7 +18,6 @@ bool ListBox::removeItem(int index) {
         listIndex_ = -1;
     else if (listIndex_ > index)
         --listIndex_;
-    ++generation_;
     changed();
     return true;
 }
@@ -26,7 +25,6 @@ bool ListBox::removeItem(int index) {
 void ListBox::clear() {
     items_.clear();
     listIndex_ = -1;
-    ++generation_;
     changed();
 }
 

@@ -2,7 +2,6 @@
 // as the palette viewer's sample list.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,14 +32,9 @@ public:
     void choose(int index);
     std::function<void()> onClick;
 
-    // Counts the changes other than appending, so that a view that shows the
-    // entries can tell entries added at the end from a list made anew.
-    std::uint64_t generation() const { return generation_; }
-
 private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
-    std::uint64_t generation_ = 0;
 };
 
 }  // namespace tintara::ui

@@ -1,11 +1,14 @@
 // Pictures through Qt: files of every kind a person may pick, the PNG writer,
 // and text drawn into surfaces.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <csignal>
 #include <cstdint>
 
 #include "ui/qt/qt_picture_source.h"
@@ -154,6 +157,32 @@ TEST_F(QtPictures, PngWriterWritesWholeFilesOrNone) {
     EXPECT_NE(error.find("no/such/folder.png"), std::string::npos);
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, QStringList{QStringLiteral("view.png")});  // no temporary file stays behind
+}
+
+// A disk that fills up while the picture is written (a file-size limit of 4 KB
+// stands in for it): the earlier file of that name stays as it was. The noise
+// takes some 11 KB as PNG, which reaches the disk as the file is completed.
+TEST_F(QtPictures, PngWriterLeavesTheEarlierFileWhenTheDiskIsFull) {
+    Image noise(60, 60);
+    std::uint32_t seed = 1;
+    for (auto& word : noise.words()) word = 0xFF000000u | ((seed = seed * 1664525u + 1013904223u) >> 8);
+    write("chart.png", "the earlier chart");
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool written = writePng(noise, path("chart.png"), error);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_NE(error.find(path("chart.png")), std::string::npos) << error;
+    QFile earlier(QString::fromStdString(path("chart.png")));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("the earlier chart"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("chart.png")});
 }
 
 TEST(QtText, TextIsDrawnInItsColourOnlyAndMeasuredAtLeastAPixelACharacter) {

@@ -136,6 +136,8 @@ TEST(SurfaceClipping, FiguresAcrossEveryEdgeLightWhatALargerSurfaceWould) {
         {"dot over the bottom right", [](Surface& s, double d) { s.dot(d + 5, d + 4, ink, 5); }},
         {"line across all", [](Surface& s, double d) { s.line(d - 7, d - 3, d + 11, d + 6, ink, 3); }},
         {"steep line", [](Surface& s, double d) { s.line(d + 2, d + 9, d + 4, d - 6, ink, 1); }},
+        // Every pixel of this line lies left of the small surface; its pen reaches in.
+        {"thick line beside the left edge", [](Surface& s, double d) { s.line(d - 10, d + 2, d - 2, d + 2, ink, 6); }},
         {"circle over the left",
          [](Surface& s, double d) {
              s.circle(d - 0.5, d + 2.5, 2, {ink, 1, FillStyle::Solid, fill});

@@ -33,14 +33,11 @@ TEST(ListBoxTest, CodeSelectsQuietlyAPersonSelectsWithAClick) {
     ASSERT_TRUE(list.removeItem(1));
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_FALSE(list.removeItem(1));
-    const auto generation = list.generation();
     list.addItem("4    grey");
-    EXPECT_EQ(list.generation(), generation);  // appending keeps what a view shows
     list.setListIndex(0);
     list.clear();
     EXPECT_EQ(list.listCount(), 0);
     EXPECT_EQ(list.listIndex(), -1);
-    EXPECT_GT(list.generation(), generation);
 }
 
 class MenuWindow : public Window {

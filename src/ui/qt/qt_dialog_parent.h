@@ -1,4 +1,4 @@
-// The window a dialog belongs to, and opening it centred there. A dialog
+// The window a dialog belongs to, which Qt opens it centred on. A dialog
 // belongs to the window whose event is being handled when it opens (the
 // button clicked, the key pressed, the menu chosen, the timer fired), so that
 // a message from a window in the background still opens over that window;
@@ -28,9 +28,5 @@ private:
 // The window a dialog opening now belongs to; null when there is none on the
 // screen.
 QWidget* dialogParent();
-
-// Places a dialog, whose size is known, centred on the parent's window and
-// inside the screen's available area.
-void centreOn(QWidget& dialog, const QWidget* parent);
 
 }  // namespace tintara::ui::qt

@@ -53,35 +53,11 @@ Answer escapeAnswer(MessageButtons buttons) {
     }
 }
 
-// Qt sizes a message box and an input box as they are shown, after placing
-// them; these place them again, centred on their window, before they appear.
-class CentredMessageBox : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        centreOn(*this, parentWidget());
-    }
-};
-
-class CentredInputDialog : public QInputDialog {
-public:
-    using QInputDialog::QInputDialog;
-
-protected:
-    void showEvent(QShowEvent* event) override {
-        QInputDialog::showEvent(event);
-        centreOn(*this, parentWidget());
-    }
-};
-
 }  // namespace
 
 Answer QtDialogs::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                              const std::string& title) {
-    CentredMessageBox box(qtIcon(icon), dialogTitle(title), displayText(prompt), qtButtons(buttons), dialogParent());
+    QMessageBox box(qtIcon(icon), dialogTitle(title), displayText(prompt), qtButtons(buttons), dialogParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
@@ -95,7 +71,8 @@ Answer QtDialogs::messageBox(const std::string& prompt, MessageButtons buttons, 
 
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                                const std::string& defaultText) {
-    CentredInputDialog dialog(dialogParent());
+    // Qt opens a dialog centred on its parent window.
+    QInputDialog dialog(dialogParent());
     dialog.setWindowTitle(dialogTitle(title));
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(toQString(defaultText));

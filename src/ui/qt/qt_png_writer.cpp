@@ -22,8 +22,11 @@ bool writePng(const Image& picture, const std::string& path, std::string& error)
         return false;
     }
     QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        const QString reason = writer.errorString();
+    // What is still buffered must reach the disk before the file takes its
+    // name: the commit that follows does not notice a failure to write it out.
+    const bool encoded = writer.write(image);
+    if (!encoded || !file.flush()) {
+        const QString reason = encoded ? file.errorString() : writer.errorString();
         file.cancelWriting();
         file.commit();  // removes the temporary file
         error = "The picture could not be written to " + path + ": " + fromQString(reason);

@@ -84,16 +84,11 @@ void syncComboBox(const ComboBox& combo, QComboBox& widget) {
     applyColors(combo, widget, QPalette::Base, QPalette::Text, false);
 }
 
-// Entries added at the end are appended to what the widget shows; any other
-// change of the list (a clear, a removal) shows it anew.
+// The widget follows every change of the list as it happens: a list that
+// grew gained entries at its end, which are appended; any other change (a
+// clear, a removal) leaves it shorter and shows it anew.
 void syncListBox(const ListBox& list, QListWidget& widget) {
-    static const char* const shownGeneration = "tintaraGeneration";
-    const QVariant shown = widget.property(shownGeneration);
-    const auto generation = qulonglong(list.generation());
-    if (!shown.isValid() || shown.toULongLong() != generation || widget.count() > list.listCount()) {
-        widget.clear();
-        widget.setProperty(shownGeneration, generation);
-    }
+    if (widget.count() > list.listCount()) widget.clear();
     if (widget.count() < list.listCount()) {
         QStringList added;
         for (int i = widget.count(); i < list.listCount(); ++i) added << toQString(list.items()[std::size_t(i)]);
