@@ -155,6 +155,14 @@ TEST_F(QtKit, ScreenshotShowsEveryControl) {
     EXPECT_EQ(QColor(client.pixel(6000 / 15 + 10, 3600 / 15 + 16)), QColor(255, 255, 0));
     EXPECT_EQ(QColor(client.pixel(8 + 2, 32 + 290)), QColor(224, 224, 224));
     EXPECT_EQ(shot.height(), 400 + top);
+
+    // A click on the chart arrives in its own units: the picture's middle is
+    // the origin, and y grows upwards.
+    std::vector<std::pair<float, float>> clicks;
+    window.picture.onMouseDown = [&](MouseButton, int, float x, float y) { clicks.emplace_back(x, y); };
+    QTest::mouseClick(view.widgetFor(window.picture), Qt::LeftButton, {}, QPoint(190, 150));
+    QTest::mouseClick(view.widgetFor(window.picture), Qt::LeftButton, {}, QPoint(285, 75));
+    EXPECT_EQ(clicks, (std::vector<std::pair<float, float>>{{0.0f, 0.0f}, {10.0f, 10.0f}}));
 }
 
 }  // namespace
