@@ -14,6 +14,7 @@ void Surface::clear(Rgb background) {
 }
 
 void Surface::resize(int width, int height) {
+    if (std::max(width, 0) == this->width() && std::max(height, 0) == this->height()) return;
     Image next(width, height, background_);
     const int w = std::min(next.width(), image_.width()), h = std::min(next.height(), image_.height());
     for (int y = 0; y < h; ++y) std::memcpy(next.row(y), image_.row(y), std::size_t(w) * sizeof(std::uint32_t));

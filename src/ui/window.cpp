@@ -42,6 +42,12 @@ void Window::hide() {
     changed();
 }
 
+void Window::bringToFront() {
+    visible_ = true;
+    ++frontRequests_;
+    changed();
+}
+
 void Window::close() {
     if (onClose) onClose();
 }

@@ -42,6 +42,10 @@ public:
     bool visible() const { return visible_; }
     void show();
     void hide();
+    // Shows the window and brings it in front of the program's other windows.
+    void bringToFront();
+    // Counts the requests, so that a view can tell a new one from a change.
+    unsigned frontRequests() const { return frontRequests_; }
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(const std::string& name) const;
@@ -68,6 +72,7 @@ private:
     int clientWidth_, clientHeight_;
     Rgb background_;
     bool visible_ = false;
+    unsigned frontRequests_ = 0;
     std::vector<Control*> controls_;
     std::vector<MenuItem*> menus_;
     std::vector<Timer*> timers_;

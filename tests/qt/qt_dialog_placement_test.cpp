@@ -1,5 +1,6 @@
 // Message and input boxes open centred on the window whose event asked for
-// them, even when another window is the active one.
+// them, even when another window is the active one; windows come to the front
+// when asked.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
@@ -64,6 +65,18 @@ TEST_F(QtDialogPlacement, AnInputBoxOpensCentredOnTheWindowThatAsked) {
     ASSERT_TRUE(box.isValid());
     const QPoint centre = secondView.widget().frameGeometry().center();
     EXPECT_LE((box.center() - centre).manhattanLength(), 2) << box.center().x() << "," << box.center().y();
+}
+
+// The image window and the palette viewer bring themselves to the front while
+// they work; the window that was active before yields.
+TEST_F(QtDialogPlacement, AWindowBroughtToTheFrontBecomesTheActiveOne) {
+    ASSERT_EQ(QApplication::activeWindow(), &firstView.widget());
+    second.bringToFront();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &secondView.widget(); }, 2000));
+    first.hide();
+    first.bringToFront();  // shows a hidden window too
+    EXPECT_TRUE(firstView.widget().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &firstView.widget(); }, 2000));
 }
 
 }  // namespace

@@ -149,8 +149,11 @@ TEST(TimerTest, AHandlerStillRunningIsNotEnteredAgain) {
     EXPECT_FALSE(w.redraw.fire());  // a stopped timer does not fire
 }
 
-TEST(WindowTest, ClientSizeIsNeverNegative) {
+TEST(WindowTest, ClientSizeIsNeverNegativeAndTheFrontShowsTheWindow) {
     TimerWindow w;
+    w.bringToFront();
+    EXPECT_TRUE(w.visible());
+    EXPECT_EQ(w.frontRequests(), 1u);
     w.setClientSize(640 * 15 + 150, 480 * 15 + 150);
     EXPECT_EQ(w.clientWidth(), 9750);
     w.setClientSize(-1, 20);

@@ -34,6 +34,7 @@ QtWindowView::QtWindowView(Window& window) : window_(window), widget_(std::make_
         window_.close();
         return !window_.visible();
     };
+    frontRequestsSeen_ = window.frontRequests();
     window_.setView(this);
     windowChanged(window_);
 }
@@ -99,6 +100,11 @@ void QtWindowView::windowChanged(const Window& window) {
         shownBefore_ = true;
     } else if (!window.visible() && widget_->isVisible()) {
         widget_->hide();
+    }
+    if (window.frontRequests() != frontRequestsSeen_) {
+        frontRequestsSeen_ = window.frontRequests();
+        widget_->raise();
+        widget_->activateWindow();
     }
 }
 

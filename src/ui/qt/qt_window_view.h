@@ -56,6 +56,7 @@ private:
     std::vector<std::unique_ptr<MenuBinding>> menus_;
     std::vector<std::unique_ptr<TimerBinding>> timers_;
     bool shownBefore_ = false;
+    unsigned frontRequestsSeen_ = 0;
 };
 
 }  // namespace tintara::ui::qt
