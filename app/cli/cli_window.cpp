@@ -7,14 +7,20 @@
 namespace tintara::cli {
 
 namespace {
+// Pictures come from real files in both timings; text is drawn in the headless
+// font, the same on every machine.
 ui::Platform platformFor(Timing timing, ui::HeadlessPlatform& headless, ui::Clock& clock, ui::EventPump& events,
-                         ui::SerialPort& serial) {
-    if (timing == Timing::Instant) return headless.platform();
-    return ui::Platform{headless.dialogs, clock, events, headless.beeper, headless.printer, serial};
+                         ui::SerialPort& serial, ui::PictureSource& pictures) {
+    if (timing == Timing::Instant) {
+        ui::Platform p = headless.platform();
+        return ui::Platform{p.dialogs, p.clock, p.events, p.beeper, p.printer, p.serial, p.text, pictures};
+    }
+    return ui::Platform{headless.dialogs, clock,  events,        headless.beeper,
+                        headless.printer, serial, headless.text, pictures};
 }
 }  // namespace
 
-CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, clock_, events_, serial_)) {
+CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, clock_, events_, serial_, pictures_)) {
     headless_.dialogs.onShow = [](const ui::ShownDialog& d) {
         if (d.kind == ui::ShownDialog::Kind::Message) std::cerr << d.prompt << '\n';
     };
@@ -22,7 +28,10 @@ CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, c
 
 bool CliWindow::start(const ConvertOptions& options, const char* argv0,
                       std::optional<instruments::InstrumentConfig> instrument) {
-    window_ = std::make_unique<workspace::Form1>(platform_, workspace::FileLocations::forProgram(argv0));
+    const workspace::FileLocations files = workspace::FileLocations::forProgram(argv0);
+    window_ = std::make_unique<workspace::Form1>(platform_, files);
+    companions_ = std::make_unique<windows::WindowSet>(*window_, platform_, files);
+    window_->setCompanions(companions_.get());
     if (instrument) window_->presetConfiguration(*instrument);
     std::string error;
     if (!window_->Form_Load(error)) {

@@ -11,7 +11,9 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_clock.h"
 #include "ui/qt/qt_event_pump.h"
+#include "ui/qt/qt_picture_source.h"
 #include "ui/qt/qt_serial_port.h"
+#include "windows/window_set.h"
 #include "workspace/form1.h"
 
 namespace tintara::cli {
@@ -30,6 +32,8 @@ public:
     bool start(const ConvertOptions& options, const char* argv0,
                std::optional<instruments::InstrumentConfig> instrument = std::nullopt);
     workspace::Form1& window() { return *window_; }
+    // The companion windows, the same set the desktop program has.
+    windows::WindowSet& companions() { return *companions_; }
     ui::HeadlessDialogs& dialogs() { return headless_.dialogs; }
 
 private:
@@ -37,8 +41,10 @@ private:
     ui::qt::QtClock clock_;
     ui::qt::QtEventPump events_;
     ui::qt::QtSerialPort serial_;
+    ui::qt::QtPictureSource pictures_;
     ui::Platform platform_;
     std::unique_ptr<workspace::Form1> window_;
+    std::unique_ptr<windows::WindowSet> companions_;  // goes before the main window
 };
 
 }  // namespace tintara::cli

@@ -31,6 +31,7 @@ enum class ControlKind {
     OptionButton,
     ScrollBar,
     ComboBox,
+    ListBox,
     Frame,
     PictureBox,
     Shape
@@ -57,7 +58,7 @@ public:
     const std::string& name() const { return name_; }
 
     const TwipRect& rect() const { return rect_; }
-    void setRect(TwipRect rect);
+    virtual void setRect(TwipRect rect);
 
     // The frame or picture box that holds this control, if any.
     Control* container() const { return container_; }

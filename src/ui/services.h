@@ -1,6 +1,7 @@
 // The platform services the window logic uses: dialogs, clock, event pump,
-// beep, printing and the serial port. Each has a headless and a Qt
-// implementation. The ones the instrument dialogues share live in platform/.
+// beep, printing, text on surfaces, pictures and the serial port. Each has a
+// headless and a Qt implementation. The ones the instrument dialogues share
+// live in platform/.
 #pragma once
 
 #include <string>
@@ -9,6 +10,8 @@
 #include "platform/dialogs.h"
 #include "platform/event_pump.h"
 #include "platform/serial_port.h"
+#include "ui/picture_source.h"
+#include "ui/text_renderer.h"
 
 namespace tintara::ui {
 
@@ -30,11 +33,18 @@ public:
     virtual void beep() = 0;
 };
 
+struct PrintOutcome {
+    bool ok = true;  // false: error says why nothing was printed
+    std::string error;
+    std::string pdfFile;  // where the image went instead, on a machine without a printer
+};
+
 class Printer {
 public:
     virtual ~Printer() = default;
-    // Prints an image of the window; false with a reason when it could not.
-    virtual bool printWindow(Window& window, std::string& error) = 0;
+    // Prints an image of the window. Without a printer it may go into a PDF
+    // file; a person who declines that has not met a failure.
+    virtual PrintOutcome printWindow(Window& window) = 0;
 };
 
 // What the window logic reaches the platform through.
@@ -45,6 +55,8 @@ struct Platform {
     Beeper& beeper;
     Printer& printer;
     SerialPort& serial;
+    TextRenderer& text;
+    PictureSource& pictures;
 };
 
 }  // namespace tintara::ui

@@ -1,5 +1,6 @@
 #include "ui/window.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tintara::ui {
@@ -20,6 +21,12 @@ void Window::setCaption(std::string caption) {
     changed();
 }
 
+void Window::setClientSize(int width, int height) {
+    clientWidth_ = std::max(width, 0);
+    clientHeight_ = std::max(height, 0);
+    changed();
+}
+
 void Window::setBackground(Rgb color) {
     background_ = color;
     changed();
@@ -35,6 +42,12 @@ void Window::hide() {
     changed();
 }
 
+void Window::bringToFront() {
+    visible_ = true;
+    ++frontRequests_;
+    changed();
+}
+
 void Window::close() {
     if (onClose) onClose();
 }
@@ -42,6 +55,12 @@ void Window::close() {
 Control* Window::find(const std::string& name) const {
     for (Control* c : controls_)
         if (c->name() == name) return c;
+    return nullptr;
+}
+
+MenuItem* Window::findMenu(const std::string& name) const {
+    for (MenuItem* menu : menus_)
+        if (MenuItem* found = menu->find(name)) return found;
     return nullptr;
 }
 

@@ -3,9 +3,10 @@
 
 namespace tintara::workspace {
 
+// A printing error is not reported; an image that went into a PDF file is.
 void Form1::printB_Click() {
-    std::string ignored;
-    platform_.printer.printWindow(*this, ignored);
+    const ui::PrintOutcome outcome = platform_.printer.printWindow(*this);
+    if (outcome.ok && !outcome.pdfFile.empty()) Text3.setText("No printer: the window was saved as " + outcome.pdfFile);
 }
 
 void Form1::Command1_Click() {

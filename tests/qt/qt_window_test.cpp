@@ -6,16 +6,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "qt/test_window.h"
 #include "ui/headless/headless_platform.h"
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/qt_window_view.h"
 
@@ -170,11 +174,37 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersAPdfWithoutAPrinter) {
     // cancelling the choice is no failure.
     const QString offered = dir.filePath(QStringLiteral("offered.pdf"));
     platform.printer.choosePdfFile = [&](const Window&) { return offered.toStdString(); };
-    ASSERT_TRUE(platform.platform().printer.printWindow(window, error)) << error;
+    const PrintOutcome printed = platform.platform().printer.printWindow(window);
+    ASSERT_TRUE(printed.ok) << printed.error;
+    EXPECT_EQ(printed.pdfFile, offered.toStdString());
     QFile file(offered);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
     platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
-    EXPECT_TRUE(platform.printer.printWindow(window, error));
+    const PrintOutcome declined = platform.printer.printWindow(window);
+    EXPECT_TRUE(declined.ok && declined.pdfFile.empty());
+}
+
+// Without a printer the file dialog offers Tintara.pdf in the working folder,
+// not the window's internal name, and opens over the window.
+TEST_F(QtWindow, ThePdfOfferedIsTintaraPdfInTheWorkingFolder) {
+    AbsentSerialPort serial;
+    QtPlatform platform(serial);
+    EXPECT_EQ(QtPrinter::suggestedPdfFile(), QDir::current().filePath(QStringLiteral("Tintara.pdf")).toStdString());
+    QStringList offered;
+    QWidget* over = nullptr;
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        offered = dialog->selectedFiles();
+        over = dialog->parentWidget();
+        dialog->reject();
+    });
+    reader.start(10);
+    const HandlingWindow handling(&view.widget());
+    EXPECT_FALSE(platform.printer.choosePdfFile(window).has_value());  // the person cancels
+    EXPECT_EQ(offered, QStringList{QDir::current().filePath(QStringLiteral("Tintara.pdf"))});
+    EXPECT_EQ(over, &view.widget());
 }
 
 }  // namespace

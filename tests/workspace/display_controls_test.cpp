@@ -79,9 +79,16 @@ TEST_F(DisplayControlsTest, WindowSwitchesSayWhenTheirWindowIsMissing) {
 TEST_F(DisplayControlsTest, PrintHelpAndAbout) {
     w().printB.click();
     EXPECT_EQ(headless.printer.printed, std::vector<std::string>{"Form1"});
+    EXPECT_EQ(w().Text3.text(), "");
+    // Without a printer the image goes into a PDF file, and the message line says where.
+    headless.printer.pdfFile = "/home/ann/Tintara.pdf";
+    w().printB.click();
+    EXPECT_EQ(w().Text3.text(), "No printer: the window was saved as /home/ann/Tintara.pdf");
+    w().Text3.setText("");
     headless.printer.failWith = "no printer";
     w().printB.click();  // errors are not reported
     EXPECT_TRUE(headless.dialogs.shown.empty());
+    EXPECT_EQ(w().Text3.text(), "");
 
     w().Command1.click();
     ASSERT_EQ(headless.dialogs.shown.size(), 1u);

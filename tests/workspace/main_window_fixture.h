@@ -12,6 +12,7 @@
 
 #include "ui/control_array.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/window_set.h"
 #include "workspace/form1.h"
 
 namespace tintara::testkit {
@@ -40,11 +41,14 @@ private:
     std::filesystem::path path_;
 };
 
+inline workspace::FileLocations testLocations(const std::filesystem::path& folder) {
+    return workspace::FileLocations{folder, {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}};
+}
+
 // A main window started in `folder`, with the shipped data beside it.
 inline std::unique_ptr<workspace::Form1> startedWindow(ui::HeadlessPlatform& platform,
                                                        const std::filesystem::path& folder) {
-    auto window = std::make_unique<workspace::Form1>(
-        platform.platform(), workspace::FileLocations{folder, {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}});
+    auto window = std::make_unique<workspace::Form1>(platform.platform(), testLocations(folder));
     std::string error;
     EXPECT_TRUE(window->Form_Load(error)) << error;
     return window;
@@ -63,13 +67,21 @@ inline void expectVisible(std::initializer_list<const ui::Control*> controls, bo
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    // Starts the window; a test that needs a configuration file writes it first.
-    void start() { window = startedWindow(headless, folder.path()); }
+    // Starts the window with the companion windows the programs give it; a
+    // test that needs a configuration file writes it first.
+    void start() {
+        window = std::make_unique<workspace::Form1>(headless.platform(), testLocations(folder.path()));
+        companions = std::make_unique<windows::WindowSet>(*window, headless.platform(), testLocations(folder.path()));
+        window->setCompanions(companions.get());
+        std::string error;
+        EXPECT_TRUE(window->Form_Load(error)) << error;
+    }
     workspace::Form1& w() { return *window; }
 
     ScratchFolder folder;
     ui::HeadlessPlatform headless;
     std::unique_ptr<workspace::Form1> window;
+    std::unique_ptr<windows::WindowSet> companions;  // goes before the main window
 };
 
 }  // namespace tintara::testkit

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/headless/bitmap_font.h"
 #include "ui/window.h"
 
 namespace tintara::ui {
@@ -63,13 +64,38 @@ void HeadlessEvents::doEvents() {
     for (auto& action : now) action();
 }
 
-bool HeadlessPrinter::printWindow(Window& window, std::string& error) {
-    if (!failWith.empty()) {
-        error = failWith;
-        return false;
-    }
+PrintOutcome HeadlessPrinter::printWindow(Window& window) {
+    if (!failWith.empty()) return {false, failWith, {}};
     printed.push_back(window.name());
-    return true;
+    return {true, {}, pdfFile};
+}
+
+void HeadlessText::drawText(Surface& surface, double x, double y, const std::string& text, const Font& font,
+                            Rgb color) {
+    BitmapFont::draw(surface, x, y, textCharacters(text), font, color);
+}
+
+int HeadlessText::textWidth(const std::string& text, const Font& font) {
+    return BitmapFont::width(textCharacters(text), font);
+}
+
+int HeadlessText::textHeight(const Font& font) { return BitmapFont::height(font); }
+
+std::optional<Image> HeadlessPictures::loadPicture(const std::string& path, std::string& error) {
+    asked.push_back(path);
+    if (auto failure = failures_.find(path); failure != failures_.end()) {
+        error = failure->second;
+        return std::nullopt;
+    }
+    if (auto file = files_.find(path); file != files_.end()) return file->second;
+    error = "The picture " + path + " cannot be found";
+    return std::nullopt;
+}
+
+std::optional<Image> HeadlessPictures::clipboardPicture(std::string& error) {
+    if (clipboard && !clipboard->empty()) return clipboard;
+    error = "The clipboard holds no picture";
+    return std::nullopt;
 }
 
 bool AbsentSerialPort::open(std::string& error) {
@@ -79,6 +105,7 @@ bool AbsentSerialPort::open(std::string& error) {
 
 HeadlessPlatform::HeadlessPlatform() : HeadlessPlatform(absentSerial_) {}
 
-HeadlessPlatform::HeadlessPlatform(SerialPort& serial) : platform_{dialogs, clock, events, beeper, printer, serial} {}
+HeadlessPlatform::HeadlessPlatform(SerialPort& serial)
+    : platform_{dialogs, clock, events, beeper, printer, serial, text, pictures} {}
 
 }  // namespace tintara::ui

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -89,9 +90,39 @@ public:
 
 class HeadlessPrinter : public Printer {
 public:
-    bool printWindow(Window& window, std::string& error) override;
+    PrintOutcome printWindow(Window& window) override;
     std::vector<std::string> printed;  // names of the windows printed
     std::string failWith;              // when set, printing fails with this reason
+    std::string pdfFile;               // when set, a machine without a printer: the image goes there
+};
+
+// Text in the bitmap font of bitmap_font.h, the same on every machine.
+class HeadlessText : public TextRenderer {
+public:
+    void drawText(Surface& surface, double x, double y, const std::string& text, const Font& font, Rgb color) override;
+    int textWidth(const std::string& text, const Font& font) override;
+    int textHeight(const Font& font) override;
+};
+
+// Pictures from a script: a test hands over the pictures its files hold and
+// what the clipboard holds, and sets the screen size.
+class HeadlessPictures : public PictureSource {
+public:
+    std::optional<Image> loadPicture(const std::string& path, std::string& error) override;
+    std::optional<Image> clipboardPicture(std::string& error) override;
+    ScreenSize screenSize() override { return screen; }
+
+    void addFile(const std::string& path, Image picture) { files_[path] = std::move(picture); }
+    // Reading the file fails with this message.
+    void failFile(const std::string& path, std::string message) { failures_[path] = std::move(message); }
+
+    std::optional<Image> clipboard;
+    ScreenSize screen{1280, 1024};
+    std::vector<std::string> asked;  // the files asked for, in order
+
+private:
+    std::map<std::string, Image> files_;
+    std::map<std::string, std::string> failures_;
 };
 
 // A serial port with nothing behind it.
@@ -124,6 +155,8 @@ public:
     HeadlessEvents events;
     HeadlessBeeper beeper;
     HeadlessPrinter printer;
+    HeadlessText text;
+    HeadlessPictures pictures;
 
     Platform& platform() { return platform_; }
 

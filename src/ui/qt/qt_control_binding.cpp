@@ -4,6 +4,7 @@
 
 #include "ui/controls.h"
 #include "ui/qt/qt_caption_fit.h"
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_fonts.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_widget_factory.h"
@@ -39,6 +40,7 @@ void ControlBinding::modelChanged(const Control&) {
 }
 
 void ControlBinding::fromWidget(const std::function<void()>& change) {
+    const HandlingWindow handling(widget_);
     const bool outer = fromWidget_;
     fromWidget_ = true;
     change();

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_file_filter.h"
 #include "ui/qt/qt_text.h"
 
@@ -56,8 +57,7 @@ Answer escapeAnswer(MessageButtons buttons) {
 
 Answer QtDialogs::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                              const std::string& title) {
-    QMessageBox box(qtIcon(icon), dialogTitle(title), displayText(prompt), qtButtons(buttons),
-                    QApplication::activeWindow());
+    QMessageBox box(qtIcon(icon), dialogTitle(title), displayText(prompt), qtButtons(buttons), dialogParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
@@ -71,20 +71,22 @@ Answer QtDialogs::messageBox(const std::string& prompt, MessageButtons buttons, 
 
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                                const std::string& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), dialogTitle(title), displayText(prompt),
-                                               QLineEdit::Normal, toQString(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return fromQString(text);
+    // Qt opens a dialog centred on its parent window.
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(dialogTitle(title));
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextValue(toQString(defaultText));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return fromQString(dialog.textValue());
 }
 
 std::optional<std::string> QtDialogs::openFile(const std::string& filter, const std::string& title) {
     // The files the program reads and writes live in the working directory;
     // whatever the dialog does, that directory stays the same.
     const QString workingDirectory = QDir::currentPath();
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                                        title.empty() ? QStringLiteral("Open") : toQString(title),
-                                                        workingDirectory, qtFileFilter(filter));
+    const QString chosen =
+        QFileDialog::getOpenFileName(dialogParent(), title.empty() ? QStringLiteral("Open") : toQString(title),
+                                     workingDirectory, qtFileFilter(filter));
     if (QDir::currentPath() != workingDirectory) QDir::setCurrent(workingDirectory);
     if (chosen.isEmpty()) return std::nullopt;
     return QFile::encodeName(chosen).toStdString();

@@ -1,5 +1,7 @@
 #include "ui/qt/qt_line_edit.h"
 
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPointer>
 
 #include "ui/qt/qt_key_codes.h"
@@ -19,8 +21,23 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event) {
+    // Qt gives the focus before it hands the press that gave it to the widget.
+    focusedByMouse_ = event->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(event);
     if (onFocusIn) onFocusIn();
+}
+
+void LineEdit::focusOutEvent(QFocusEvent* event) {
+    focusedByMouse_ = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void LineEdit::mousePressEvent(QMouseEvent* event) {
+    const bool focusing = focusedByMouse_;
+    focusedByMouse_ = false;
+    QPointer<LineEdit> self(this);
+    QLineEdit::mousePressEvent(event);
+    if (self && focusing && onClickedIntoFocus) onClickedIntoFocus();
 }
 
 }  // namespace tintara::ui::qt

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_geometry.h"
 #include "ui/qt/qt_key_codes.h"
 
@@ -47,14 +48,18 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), image);
 }
 
+// The pointer goes to the model in pixels of the box; the model gives it to the
+// window in the box's own units.
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    const HandlingWindow handling(this);
     const QPointF p = event->position();
-    model_.mouseDown(modelButton(event->button()), shiftMask(event->modifiers()), toTwips(p.x()), toTwips(p.y()));
+    model_.pointerDown(modelButton(event->button()), shiftMask(event->modifiers()), p.x(), p.y());
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
+    const HandlingWindow handling(this);
     const QPointF p = event->position();
-    model_.mouseMove(heldButton(event->buttons()), shiftMask(event->modifiers()), toTwips(p.x()), toTwips(p.y()));
+    model_.pointerMove(heldButton(event->buttons()), shiftMask(event->modifiers()), p.x(), p.y());
 }
 
 }  // namespace tintara::ui::qt

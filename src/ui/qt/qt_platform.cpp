@@ -2,6 +2,7 @@
 
 namespace tintara::ui::qt {
 
-QtPlatform::QtPlatform(SerialPort& serial) : platform_{dialogs, clock, events, beeper, printer, serial} {}
+QtPlatform::QtPlatform(SerialPort& serial)
+    : platform_{dialogs, clock, events, beeper, printer, serial, text, pictures} {}
 
 }  // namespace tintara::ui::qt

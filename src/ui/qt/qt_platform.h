@@ -6,7 +6,9 @@
 #include "ui/qt/qt_clock.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_pump.h"
+#include "ui/qt/qt_picture_source.h"
 #include "ui/qt/qt_printer.h"
+#include "ui/qt/qt_text_renderer.h"
 #include "ui/services.h"
 
 namespace tintara::ui::qt {
@@ -24,6 +26,8 @@ public:
     QtEventPump events;
     QtBeeper beeper;
     QtPrinter printer;
+    QtTextRenderer text;
+    QtPictureSource pictures;
 
     Platform& platform() { return platform_; }
 

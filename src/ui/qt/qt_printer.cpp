@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_view.h"
 #include "ui/window.h"
@@ -49,12 +50,11 @@ bool printerAvailable() {
     return !QPrinterInfo::availablePrinters().isEmpty() && !QPrinterInfo::defaultPrinter().isNull();
 }
 
-std::optional<std::string> askForPdf(const Window& window) {
+std::optional<std::string> askForPdf(const Window&) {
     const QString workingDirectory = QDir::currentPath();
-    const QString suggested = QDir(workingDirectory).filePath(toQString(window.name()) + QStringLiteral(".pdf"));
-    QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("No printer found - save as PDF"),
-                                     suggested, QStringLiteral("PDF files (*.pdf)"));
+    const QString suggested = QFile::decodeName(QtPrinter::suggestedPdfFile().c_str());
+    QString chosen = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("No printer found - save as PDF"),
+                                                  suggested, QStringLiteral("PDF files (*.pdf)"));
     if (QDir::currentPath() != workingDirectory) QDir::setCurrent(workingDirectory);
     if (chosen.isEmpty()) return std::nullopt;
     if (!chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chosen += QStringLiteral(".pdf");
@@ -64,6 +64,10 @@ std::optional<std::string> askForPdf(const Window& window) {
 }  // namespace
 
 QtPrinter::QtPrinter() : choosePdfFile(askForPdf) {}
+
+std::string QtPrinter::suggestedPdfFile() {
+    return QFile::encodeName(QDir(QDir::currentPath()).filePath(QStringLiteral("Tintara.pdf"))).toStdString();
+}
 
 void QtPrinter::attach(QtWindowView& view) {
     for (auto& entry : views_) {
@@ -81,24 +85,30 @@ QWidget* QtPrinter::widgetOf(const Window& window) const {
     return nullptr;
 }
 
-bool QtPrinter::printWindow(Window& window, std::string& error) {
+PrintOutcome QtPrinter::printWindow(Window& window) {
+    PrintOutcome outcome;
     QWidget* widget = widgetOf(window);
     if (!widget) {
-        error = "The window " + window.name() + " is not on the screen and cannot be printed";
-        return false;
+        outcome.ok = false;
+        outcome.error = "The window " + window.name() + " is not on the screen and cannot be printed";
+        return outcome;
     }
     if (!printerAvailable()) {
         const std::optional<std::string> path = choosePdfFile ? choosePdfFile(window) : std::nullopt;
-        if (!path) return true;  // the person chose not to print
-        return printToPdf(window, *path, error);
+        if (!path) return outcome;  // the person chose not to print
+        outcome.ok = printToPdf(window, *path, outcome.error);
+        if (outcome.ok) outcome.pdfFile = *path;
+        return outcome;
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid()) {
-        error = "The printer " + fromQString(info.printerName()) + " cannot be used";
-        return false;
+        outcome.ok = false;
+        outcome.error = "The printer " + fromQString(info.printerName()) + " cannot be used";
+        return outcome;
     }
-    return printImage(printer, widget->grab(), info.printerName(), error);
+    outcome.ok = printImage(printer, widget->grab(), info.printerName(), outcome.error);
+    return outcome;
 }
 
 bool QtPrinter::printToPdf(Window& window, const std::string& path, std::string& error) {

@@ -1,6 +1,7 @@
 // Prints an image of a window: on the default printer, or, on a machine
-// without one, into a PDF file the person names. It never waits on anything
-// but the person, and reports every failure with a reason.
+// without one, into a PDF file the person names ("Tintara.pdf" in the working
+// folder is offered). It never waits on anything but the person, reports every
+// failure with a reason, and says which file a PDF went into.
 #pragma once
 
 #include <QPointer>
@@ -24,13 +25,15 @@ public:
     // Makes a shown window printable; the view may go away before the printer.
     void attach(QtWindowView& view);
 
-    bool printWindow(Window& window, std::string& error) override;
+    PrintOutcome printWindow(Window& window) override;
     // Prints straight into a PDF file, with no dialog.
     bool printToPdf(Window& window, const std::string& path, std::string& error);
 
     // Asks where the PDF goes when there is no printer; nothing when the person
-    // cancels. A file-save dialog in the working directory unless replaced.
+    // cancels. A file-save dialog offering suggestedPdfFile() unless replaced.
     std::function<std::optional<std::string>(const Window&)> choosePdfFile;
+    // "Tintara.pdf" in the working folder.
+    static std::string suggestedPdfFile();
 
 private:
     QWidget* widgetOf(const Window& window) const;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -41,6 +42,13 @@ QWidget* makeCombo(QWidget& parent) {
     return combo;
 }
 
+QWidget* makeList(QWidget& parent) {
+    auto* list = new QListWidget(&parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);  // thousands of entries stay quick to show
+    return list;
+}
+
 QWidget* makeButton(QWidget& parent) {
     auto* button = new QPushButton(&parent);
     button->setAutoDefault(false);
@@ -58,6 +66,7 @@ QWidget* createWidget(Control& control, QWidget& parent) {
     case ControlKind::OptionButton: return makeRadio(parent);
     case ControlKind::ScrollBar: return new QScrollBar(&parent);
     case ControlKind::ComboBox: return makeCombo(parent);
+    case ControlKind::ListBox: return makeList(parent);
     case ControlKind::Frame: return new QGroupBox(&parent);
     case ControlKind::PictureBox: return new PictureWidget(static_cast<PictureBox&>(control), &parent);
     case ControlKind::Shape: return new ShapeWidget(static_cast<const Shape&>(control), &parent);

@@ -2,13 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
 #include "ui/controls.h"
+#include "ui/list_box.h"
 #include "ui/qt/qt_control_binding.h"
+#include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_line_edit.h"
 #include "ui/qt/qt_scroll_mapping.h"
 #include "ui/qt/qt_text.h"
@@ -38,12 +41,21 @@ void connectTextBox(TextBox& box, LineEdit& edit, ControlBinding& binding) {
     const auto followCaret = [&box, &edit, &binding] { binding.fromWidget([&] { selectAsShown(box, edit); }); };
     QObject::connect(&edit, &QLineEdit::cursorPositionChanged, &edit, followCaret);
     QObject::connect(&edit, &QLineEdit::selectionChanged, &edit, followCaret);
-    edit.onKeyDown = [&box](int keyCode, int shift) { box.keyDown(keyCode, shift); };
+    edit.onKeyDown = [&box, &edit](int keyCode, int shift) {
+        const HandlingWindow handling(&edit);
+        box.keyDown(keyCode, shift);
+    };
+    // A click that gives the box the focus places the caret where it lands; a
+    // box that selects its whole text on gaining the focus selects it again.
+    edit.onClickedIntoFocus = [&box, &binding] {
+        if (box.selectAllOnFocus) binding.fromWidget([&] { box.select(0, int(box.text().size())); });
+    };
     edit.onFocusIn = [&box, &edit, &binding] {
         const int start = box.selStart(), length = box.selLength();
         binding.fromWidget([&] { box.gotFocus(); });
-        // A mouse click places the caret after the focus arrives, so a selection
-        // made on gaining the focus is shown once Qt has finished with the click.
+        // Qt's own focus handling may still change the selection after this
+        // (the focus given by a window coming to the front); the model's is shown
+        // once Qt has finished.
         if (box.selectAllOnFocus || box.selStart() != start || box.selLength() != length)
             QTimer::singleShot(0, &edit, [&binding] { binding.showSelection(); });
     };
@@ -62,6 +74,14 @@ void connectComboBox(ComboBox& combo, QComboBox& widget, ControlBinding& binding
                      [&combo, &binding](int index) { binding.fromWidget([&] { combo.choose(index); }); });
     QObject::connect(widget.lineEdit(), &QLineEdit::textEdited, &widget, [&combo, &binding](const QString& text) {
         binding.fromWidget([&] { combo.setText(fromQString(text)); });
+    });
+}
+
+// The person's selection, by mouse or keyboard; the code's own are shown with
+// the widget's signals blocked.
+void connectListBox(ListBox& list, QListWidget& widget, ControlBinding& binding) {
+    QObject::connect(&widget, &QListWidget::currentRowChanged, &widget, [&list, &binding](int row) {
+        if (row >= 0) binding.fromWidget([&] { list.choose(row); });
     });
 }
 
@@ -97,6 +117,9 @@ void connectWidget(Control& control, QWidget& widget, ControlBinding& binding) {
         break;
     case ControlKind::ComboBox:
         connectComboBox(static_cast<ComboBox&>(control), static_cast<QComboBox&>(widget), binding);
+        break;
+    case ControlKind::ListBox:
+        connectListBox(static_cast<ListBox&>(control), static_cast<QListWidget&>(widget), binding);
         break;
     case ControlKind::Label:
     case ControlKind::Frame:

@@ -5,12 +5,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "ui/controls.h"
+#include "ui/list_box.h"
 #include "ui/qt/qt_geometry.h"
 #include "ui/qt/qt_scroll_mapping.h"
 #include "ui/qt/qt_text.h"
@@ -82,6 +84,23 @@ void syncComboBox(const ComboBox& combo, QComboBox& widget) {
     applyColors(combo, widget, QPalette::Base, QPalette::Text, false);
 }
 
+// The widget follows every change of the list as it happens: a list that
+// grew gained entries at its end, which are appended; any other change (a
+// clear, a removal) leaves it shorter and shows it anew.
+void syncListBox(const ListBox& list, QListWidget& widget) {
+    if (widget.count() > list.listCount()) widget.clear();
+    if (widget.count() < list.listCount()) {
+        QStringList added;
+        for (int i = widget.count(); i < list.listCount(); ++i) added << toQString(list.items()[std::size_t(i)]);
+        widget.addItems(added);
+    }
+    if (widget.currentRow() != list.listIndex()) {
+        widget.setCurrentRow(list.listIndex());
+        if (QListWidgetItem* item = widget.currentItem()) widget.scrollToItem(item);
+    }
+    applyColors(list, widget, QPalette::Base, QPalette::Text, false);
+}
+
 void syncKind(const Control& control, QWidget& widget) {
     switch (control.kind()) {
     case ControlKind::TextBox:
@@ -103,6 +122,9 @@ void syncKind(const Control& control, QWidget& widget) {
         break;
     case ControlKind::ComboBox:
         syncComboBox(static_cast<const ComboBox&>(control), static_cast<QComboBox&>(widget));
+        break;
+    case ControlKind::ListBox:
+        syncListBox(static_cast<const ListBox&>(control), static_cast<QListWidget&>(widget));
         break;
     case ControlKind::Frame:
         static_cast<QGroupBox&>(widget).setTitle(toQString(static_cast<const Frame&>(control).caption()));
