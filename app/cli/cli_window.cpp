@@ -32,8 +32,8 @@ bool CliWindow::start(const ConvertOptions& options, const char* argv0,
     if (options.illuminant != 0) window_->Option1[options.illuminant].select();
     if (options.pwd) window_->Check1.setValue(1);
     if (options.gamma) {
-        double gamma = 0;
-        if (!textio::parseNumber(*options.gamma, gamma) || gamma < 1 || gamma > 3) {
+        const auto gamma = textio::parseNumber(*options.gamma);
+        if (!gamma || *gamma < 1 || *gamma > 3) {
             std::cerr << "tintara-cli: gamma must be a number from 1 to 3\n";
             return false;
         }

@@ -21,11 +21,7 @@ bool positiveSum(float X, float Y, float Z) {
 }
 
 // A number brought to two decimals the way the XYZ boxes show it.
-float twoDecimals(float value) {
-    double read = 0;
-    textio::parseNumber(textio::format(value, "###.00"), read);
-    return float(read);
-}
+float twoDecimals(float value) { return float(textio::parseNumber(textio::format(value, "###.00")).value_or(0.0)); }
 }  // namespace
 
 // Searches the illuminant-C table with X, Y, Z exactly as the boxes hold them:

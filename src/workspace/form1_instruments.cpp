@@ -37,9 +37,9 @@ void Form1::Combo1_Click() {
 // A port outside 1..4 falls back to 1; text that is no whole number (an empty
 // box while the person retypes it) changes nothing.
 void Form1::Text4_Change() {
-    double port = 0;
-    if (!textio::parseNumber(Text4.text(), port) || port != std::floor(port) || port < -32768 || port > 32767) return;
-    commPort = (port < 1 || port > 4) ? 1 : int(port);
+    const auto port = textio::parseNumber(Text4.text());
+    if (!port || *port != std::floor(*port) || *port < -32768 || *port > 32767) return;
+    commPort = (*port < 1 || *port > 4) ? 1 : int(*port);
     writeConfiguration(instName);
 }
 
