@@ -18,15 +18,15 @@ TEST_F(StartupTest, WithoutConfigurationComesUpWithDefaultsAndConvertsTheDesignN
     EXPECT_EQ(w().Label19.caption(), "");
     EXPECT_TRUE(w().Option1[0].value());
     EXPECT_EQ(w().Label1.caption(), "illuminant C  2\u00b0 Observer ");
-    EXPECT_EQ(w().instName, "");
-    EXPECT_EQ(w().commPort, 1);
+    EXPECT_EQ(w().instName(), "");
+    EXPECT_EQ(w().commPort(), 1);
     // No instrument: Measure stays hidden, the second pass shows the rest again.
     expectVisible({&w().Command8, &w().Text8, &w().Picture3, &w().Command3, &w().import, &w().VScroll7}, false);
     expectVisible({&w().Command7, &w().Label3, &w().Text4, &w().Check2, &w().Frame2}, true);
     EXPECT_EQ(w().Command8.caption(), "Measure");
     // The weights were not loaded: every curve integrates to zero.
-    EXPECT_EQ(w().weights.Y[21], 0.0f);
-    EXPECT_FALSE(w().deltaMode);
+    EXPECT_EQ(w().weights().Y[21], 0.0f);
+    EXPECT_FALSE(w().deltaMode());
     EXPECT_EQ(w().Text3.text(), "");
     EXPECT_EQ(headless.beeper.beeps, 1);
     EXPECT_EQ(w().Combo1.items().size(), 8u);
@@ -36,20 +36,20 @@ TEST_F(StartupTest, WithoutConfigurationComesUpWithDefaultsAndConvertsTheDesignN
 TEST_F(StartupTest, InstrumentConfigurationShapesTheInstrumentGroup) {
     folder.write("zol.cfg", "Import\r\n 3 \r\n");
     start();
-    EXPECT_EQ(w().instName, "Import");
-    EXPECT_EQ(w().commPort, 3);  // the second read restores the file's port
+    EXPECT_EQ(w().instName(), "Import");
+    EXPECT_EQ(w().commPort(), 3);  // the second read restores the file's port
     EXPECT_EQ(w().Combo1.text(), "Import");
     EXPECT_TRUE(w().Command8.visible());
     EXPECT_EQ(w().Command8.caption(), "Import %R");
     expectVisible({&w().Command7, &w().Label3, &w().Text4}, false);
-    EXPECT_FLOAT_EQ(w().weights.Y[21], 9.834f);  // 560 nm
+    EXPECT_FLOAT_EQ(w().weights().Y[21], 9.834f);  // 560 nm
 }
 
 TEST_F(StartupTest, AShortConfigurationIsIgnored) {
     folder.write("ZOL.cfg", "XTH\r\n");
     start();
-    EXPECT_EQ(w().instName, "");
-    EXPECT_EQ(w().commPort, 1);
+    EXPECT_EQ(w().instName(), "");
+    EXPECT_EQ(w().commPort(), 1);
     EXPECT_TRUE(headless.dialogs.shown.empty());
 }
 
@@ -60,11 +60,11 @@ TEST_F(StartupTest, InstrumentListAndPortBoxKeepTheChoiceAcrossARestart) {
     w().Combo1.choose("Import");
     EXPECT_EQ(folder.read("ZOL.cfg"), "Import\r\n 1 \r\n");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "zol.cfg"));
-    EXPECT_EQ(w().instName, "CE7000");  // the list click leaves the instrument name
+    EXPECT_EQ(w().instName(), "CE7000");  // the list click leaves the instrument name
     const std::pair<const char*, int> edits[] = {{"7", 1}, {"4", 4}, {"", 4}, {"x", 4}, {"3", 3}};
     for (const auto& [typed, port] : edits) {
         w().Text4.setText(typed);
-        EXPECT_EQ(w().commPort, port) << typed;
+        EXPECT_EQ(w().commPort(), port) << typed;
     }
     EXPECT_EQ(folder.read("ZOL.cfg"), "CE7000\r\n 3 \r\n");  // a port edit writes the instrument name
     w().Combo1.choose("Import");
@@ -72,7 +72,7 @@ TEST_F(StartupTest, InstrumentListAndPortBoxKeepTheChoiceAcrossARestart) {
     const auto again = startedWindow(platform, folder.path());
     EXPECT_EQ(again->Command8.caption(), "Import %R");
     expectVisible({&again->Command7, &again->Text4}, false);
-    EXPECT_EQ(again->commPort, 3);
+    EXPECT_EQ(again->commPort(), 3);
 }
 
 TEST_F(StartupTest, MissingOrShortRenotationTableStopsStartUpWithItsName) {
