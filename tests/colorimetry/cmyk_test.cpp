@@ -4,6 +4,7 @@
 #include "colorimetry/cmyk.h"
 
 #include <limits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -87,12 +88,19 @@ TEST(Cmyk, InksBackToLinearAndRoundedComponents) {
     const RoundedRgb rgb = roundedComponents(lin, own);
     EXPECT_TRIPLE_NEAR(rgb.R, rgb.G, rgb.B, 155, 100, 55, 0);
 
-    // A gain above 1 takes white past 255: clamped, and said so.
+    // A gain above 1 takes white past 255: clamped, and said so. 255 * 1.001
+    // rounds to 255 and is not; 255 * 1.003 rounds to 256 and is.
     DisplaySettings bright;
     bright.gain = {1, 1.2f, 1, 1};
     const RoundedRgb over = roundedComponents({1, 0.2176044f, 0.0707215f}, bright);
     EXPECT_TRIPLE_NEAR(over.R, over.G, over.B, 255, 127, 76, 0);
     EXPECT_TRUE(over.clamped);
+    for (const auto& [gain, clamped] : {std::pair{1.001f, false}, std::pair{1.003f, true}}) {
+        bright.gain = {1, 1, 1, gain};
+        const RoundedRgb edge = roundedComponents({0, 0, 1}, bright);
+        EXPECT_EQ(edge.B, 255) << gain;
+        EXPECT_EQ(edge.clamped, clamped) << gain;
+    }
 }
 
 }  // namespace

@@ -25,13 +25,14 @@ Xyz ofChromaticity(double x, double y, double Y) {
 }
 
 TEST(CellSearch, PointInClockwiseQuad) {
-    // The unit square taken clockwise, (0,0) (0,1) (1,1) (1,0): inside, on an
+    // The unit square taken clockwise, (0,0) (0,1) (1,1) (1,0): inside, on each
     // edge, on a vertex, just outside each edge.
     const struct {
         float x, y;
         bool in;
-    } cases[] = {{0.5f, 0.5f, true},    {0, 0.5f, true},       {1, 1, true},         {-1e-6f, 0.5f, false},
-                 {0.5f, 1.001f, false}, {1.001f, 0.5f, false}, {0.5f, -1e-6f, false}};
+    } cases[] = {{0.5f, 0.5f, true},    {0, 0.5f, true},      {0.5f, 1, true},       {1, 0.5f, true},
+                 {0.5f, 0, true},       {1, 1, true},         {-1e-6f, 0.5f, false}, {0.5f, 1.001f, false},
+                 {1.001f, 0.5f, false}, {0.5f, -1e-6f, false}};
     for (const auto& k : cases)
         EXPECT_EQ(geometry::insideClockwiseQuad(k.x, k.y, {0, 0}, {0, 1}, {1, 1}, {1, 0}), k.in) << k.x << " " << k.y;
     // Taken anticlockwise nothing inside passes.

@@ -38,6 +38,9 @@ TEST(ValueFunction, BothWaysAcrossTheScale) {
     // bisection of the polynomial; 0 stays 0, and a negative Y counts as 0.
     EXPECT_NEAR(valueFromY(100, false), 9.901868, 5e-6);
     EXPECT_NEAR(valueFromY(100, true), 9.999853, 5e-6);
+    // Far above white (an XYZ entry may hold any Y) the start lies far from the
+    // answer, and only the full 15 steps reach it: 19.32155 for Y = 1000.
+    EXPECT_NEAR(valueFromY(1000, false), 19.32155, 5e-5);
     EXPECT_EQ(valueFromY(0, false), 0);
     EXPECT_EQ(valueFromY(-3, true), 0);
 }

@@ -49,6 +49,16 @@ TEST_F(EntriesTest, CmykEntry) {
     EXPECT_EQ(joined(w().Text1), "255,255,255");
 }
 
+// Value 0 (Y = 0, Newton leaves 0 as it is) and value 0.41 (Y = 0.5) are
+// shown as 0.50, the lowest value the boxes and the value bar take.
+TEST_F(EntriesTest, VeryDarkColoursShowValueOneHalf) {
+    for (const char* Y : {"0", "0.5"}) {
+        enter(EntryForm::Xyz, {"1", Y, "1"});
+        EXPECT_EQ(w().Text12[1].text(), "0.50") << Y;
+        EXPECT_EQ(w().VScroll2.value(), 1) << Y;
+    }
+}
+
 TEST_F(EntriesTest, XyEntryKeepsYAndRewritesXAndZ) {
     enter(EntryForm::Xy, {"0.3101", "0.3163", "20"});
     // X = x Y / y = 19.608, Z = (1 - x - y) Y / y = 23.623; Y stays as typed.
