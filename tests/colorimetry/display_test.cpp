@@ -94,21 +94,6 @@ TEST(DisplayRgb, ChromaticColoursUnderEachCondition) {
     }
 }
 
-TEST(DisplayRgb, WorkingValuesScaleXAndZByTheConditionsFactors) {
-    // (35, 20, 60) / 100 with X times kX and Z times kZ.
-    const struct {
-        Condition condition;
-        Xyz working;
-    } cases[] = {{Condition::C2, {0.3391976f, 0.2f, 0.5525562f}},
-                 {Condition::D50_2, {0.3450090f, 0.2f, 0.7916748f}},
-                 {Condition::D65_10, {0.3508712f, 0.2f, 0.6088290f}}};
-    for (const auto& k : cases) {
-        SCOPED_TRACE(int(k.condition));
-        const Xyz w = displayWorkingXyz({35, 20, 60}, k.condition);
-        EXPECT_TRIPLE_NEAR(w.X, w.Y, w.Z, k.working.X, k.working.Y, k.working.Z, 1e-7f);
-    }
-}
-
 // Each channel takes its own gain and exponent: the cyan under C with gains
 // 1, 0.9, 0.6 and gammas 1.8, 2.2, 2.6 gives 82.78, 173.20, 118.21.
 TEST(DisplayRgb, EachChannelHasItsOwnGainAndExponent) {
