@@ -27,15 +27,15 @@ struct Sample {
 };
 
 struct Fixture {
-    RenotationTable table;
+    std::unique_ptr<RenotationTable> table;
     std::vector<Sample> samples;
 };
 
 // The table shipped next to the programs; the working directory is tried first.
-void loadTable(RenotationTable& table) {
+std::unique_ptr<RenotationTable> shippedTable() {
     for (const char* path : {"Vezedu.dat", TINTARA_DATA_DIR "/Vezedu.dat"}) {
         std::ifstream in(path, std::ios::binary);
-        if (in && loadRenotationTable(in, table).ok) return;
+        if (auto loaded = loadRenotationTable(in); loaded.table) return std::move(loaded.table);
     }
     std::fprintf(stderr, "bench_munsell: Vezedu.dat cannot be read\n");
     std::exit(1);
@@ -46,12 +46,12 @@ void loadTable(RenotationTable& table) {
 const Fixture& fixture() {
     static const std::unique_ptr<Fixture> made = [] {
         auto f = std::make_unique<Fixture>();
-        loadTable(f->table);
+        f->table = shippedTable();
         std::mt19937 random(20240611);
         std::uniform_real_distribution<float> hue(0, 100), value(1, 9.5f), chroma(0, 30);
         while (f->samples.size() < 4000) {
             const MunsellColour colour{hue(random), value(random), chroma(random)};
-            if (const auto found = munsellToXyz(f->table, colour, Condition::C2, false)) {
+            if (const auto found = munsellToXyz(*f->table, colour, Condition::C2, false)) {
                 f->samples.push_back({colour, found->xyz});
             }
         }
@@ -70,26 +70,27 @@ void overSamples(benchmark::State& state, Convert convert) {
 }
 
 void BM_munsellToXyz(benchmark::State& state) {
-    overSamples(
-        state, [](const Fixture& f, const Sample& s) { return munsellToXyz(f.table, s.colour, Condition::C2, false); });
+    overSamples(state, [](const Fixture& f, const Sample& s) {
+        return munsellToXyz(*f.table, s.colour, Condition::C2, false);
+    });
 }
 BENCHMARK(BM_munsellToXyz);
 
 // Under D65 every colour is also adapted from C.
 void BM_munsellToXyz_D65(benchmark::State& state) {
     overSamples(state, [](const Fixture& f, const Sample& s) {
-        return munsellToXyz(f.table, s.colour, Condition::D65_10, false);
+        return munsellToXyz(*f.table, s.colour, Condition::D65_10, false);
     });
 }
 BENCHMARK(BM_munsellToXyz_D65);
 
 void BM_xyzToMunsell_table(benchmark::State& state) {
-    overSamples(state, [](const Fixture& f, const Sample& s) { return xyzToMunsell(f.table, s.xyz, false); });
+    overSamples(state, [](const Fixture& f, const Sample& s) { return xyzToMunsell(*f.table, s.xyz, false); });
 }
 BENCHMARK(BM_xyzToMunsell_table);
 
 void BM_xyzToMunsell_corners(benchmark::State& state) {
-    const RenotationCorners corners(fixture().table);
+    const RenotationCorners corners(*fixture().table);
     overSamples(state, [&corners](const Fixture&, const Sample& s) { return xyzToMunsell(corners, s.xyz, false); });
 }
 BENCHMARK(BM_xyzToMunsell_corners);

@@ -92,11 +92,11 @@ void complete(RenotationTable& table) {
 
 }  // namespace
 
-LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
+LoadedTable loadRenotationTable(std::istream& in) {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     NumberStream numbers(text);
     auto loaded = std::make_unique<RenotationTable>();
-    LoadResult result;
+    LoadedTable result;
     for (int v = 0; v < tableValues; ++v) {
         for (int h = 0; h < loadedHues; ++h) {
             for (int c = 0; c < loadedChromas; ++c) {
@@ -109,8 +109,7 @@ LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
         }
     }
     complete(*loaded);
-    table = *loaded;
-    result.ok = true;
+    result.table = std::move(loaded);
     return result;
 }
 

@@ -99,11 +99,12 @@ bool Form1::Form_Load(std::string& error) {
         error = "Cannot open the Munsell renotation table " + tablePath.string();
         return false;
     }
-    const auto loaded = munsell::loadRenotationTable(in, *table_);
-    if (!loaded.ok) {
+    auto loaded = munsell::loadRenotationTable(in);
+    if (!loaded.table) {
         error = loaded.error;
         return false;
     }
+    table_ = std::move(loaded.table);
     corners_ = std::make_unique<munsell::RenotationCorners>(*table_);
     paintLogo();
     platform_.beeper.beep();

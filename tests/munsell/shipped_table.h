@@ -16,10 +16,9 @@ namespace tintara::munsell::testkit {
 
 inline const RenotationTable& shippedTable() {
     static const std::unique_ptr<RenotationTable> table = [] {
-        auto t = std::make_unique<RenotationTable>();
         std::ifstream in(TINTARA_SOURCE_DIR "/data/Vezedu.dat", std::ios::binary);
-        loadRenotationTable(in, *t);
-        return t;
+        auto loaded = loadRenotationTable(in);
+        return loaded.table ? std::move(loaded.table) : std::make_unique<RenotationTable>();
     }();
     return *table;
 }
