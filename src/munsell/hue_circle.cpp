@@ -4,8 +4,6 @@
 
 namespace tintara::munsell {
 
-float foldedOnce(float hue) { return hue >= hueTurn ? static_cast<float>(hue - static_cast<double>(hueTurn)) : hue; }
-
 float ontoHueCircle(float hue) {
     if (!std::isfinite(hue)) return 0;
     if (hue >= 0 && hue <= hueTurn) return hue;

@@ -10,7 +10,9 @@ inline constexpr float hueTurn = 100.0f;
 // A hue number from 100 up brought back by one turn: a hue text that names no
 // family reads as 100 plus its number, and the blend of two value levels'
 // hues across the R/RP seam can pass 100. Smaller numbers are left as they are.
-float foldedOnce(float hue);
+inline float foldedOnce(float hue) {
+    return hue >= hueTurn ? static_cast<float>(hue - static_cast<double>(hueTurn)) : hue;
+}
 
 // Any hue number onto the circle: 0..100 stays as it is (100, 10RP, included),
 // numbers above 100 come to (0, 100], negative ones to [0, 100); a number that
