@@ -3,10 +3,10 @@
 namespace tintara::cli {
 
 namespace {
-std::optional<int> illuminantIndex(const std::string& name) {
-    if (name == "C" || name == "c") return 0;
-    if (name == "D50" || name == "d50") return 1;
-    if (name == "D65" || name == "d65") return 2;
+std::optional<colorimetry::Condition> illuminantNamed(const std::string& name) {
+    if (name == "C" || name == "c") return colorimetry::Condition::C2;
+    if (name == "D50" || name == "d50") return colorimetry::Condition::D50_2;
+    if (name == "D65" || name == "d65") return colorimetry::Condition::D65_10;
     return std::nullopt;
 }
 }  // namespace
@@ -25,12 +25,12 @@ bool parseConvertOptions(const std::vector<std::string>& args, ConvertOptions& o
         std::string v;
         if (a == "--illuminant") {
             if (!value(v)) return false;
-            const auto index = illuminantIndex(v);
-            if (!index) {
+            const auto condition = illuminantNamed(v);
+            if (!condition) {
                 error = "unknown illuminant " + v + " (use C, D50 or D65)";
                 return false;
             }
-            options.illuminant = *index;
+            options.illuminant = *condition;
         } else if (a == "--pwd") {
             options.pwd = true;
         } else if (a == "--gamma") {

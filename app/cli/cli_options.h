@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "colorimetry/conditions.h"
+
 namespace tintara::cli {
 
 struct ConvertOptions {
-    int illuminant = 0;  // option button: 0 C, 1 D50, 2 D65/10
+    colorimetry::Condition illuminant = colorimetry::Condition::C2;
     bool pwd = false;
     std::optional<std::string> gamma;
     std::vector<std::string> words;  // FORM and VALUES

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "textio/formats.h"
+#include "workspace/typed_entry.h"
 
 namespace tintara::cli {
 
@@ -38,17 +38,12 @@ bool CliWindow::start(const ConvertOptions& options, const char* argv0,
         std::cerr << "tintara-cli: " << error << '\n';
         return false;
     }
-    if (options.illuminant != 0) window_->Option1[options.illuminant].select();
-    if (options.pwd) window_->Check1.setValue(1);
-    if (options.gamma) {
-        double gamma = 0;
-        if (!textio::parseNumber(*options.gamma, gamma) || gamma < 1 || gamma > 3) {
-            std::cerr << "tintara-cli: gamma must be a number from 1 to 3\n";
-            return false;
-        }
-        ui::TextBox& box = window_->Text5;
-        box.select(0, int(box.text().size()));
-        box.type(*options.gamma);
+    // The window starts under illuminant C, with PWD clear and gamma 2.2.
+    if (options.illuminant != colorimetry::Condition::C2) workspace::chooseIlluminant(*window_, options.illuminant);
+    if (options.pwd) workspace::setPwd(*window_, true);
+    if (options.gamma && !workspace::typeGamma(*window_, *options.gamma)) {
+        std::cerr << "tintara-cli: gamma must be a number from 1 to 3\n";
+        return false;
     }
     return true;
 }

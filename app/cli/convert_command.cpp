@@ -1,6 +1,7 @@
 #include "convert_command.h"
 
 #include "cli_window.h"
+#include "exit_codes.h"
 
 #include <cstdio>
 #include <iostream>
@@ -48,15 +49,15 @@ void appendRow(std::string& out, const Form1& window, const std::string& message
 int convertOne(Form1& window, EntryForm form, const std::vector<std::string>& values) {
     if (int(values.size()) != workspace::valueCount(form)) {
         std::cerr << "tintara-cli: this form takes " << workspace::valueCount(form) << " values\n";
-        return 2;
+        return exitUsage;
     }
     workspace::typeEntry(window, form, values);
-    if (!window.refusal().empty()) {
-        std::cerr << window.refusal() << '\n';
-        return 1;
+    if (!workspace::refusalOf(window).empty()) {
+        std::cerr << workspace::refusalOf(window) << '\n';
+        return exitRefused;
     }
     printFields(window);
-    return 0;
+    return exitDone;
 }
 
 int convertBatch(Form1& window, EntryForm form) {
@@ -74,7 +75,7 @@ int convertBatch(Form1& window, EntryForm form) {
             message = "expected " + std::to_string(workspace::valueCount(form)) + " values";
         } else {
             workspace::typeEntry(window, form, values);
-            message = window.refusal();
+            message = workspace::refusalOf(window);
         }
         if (!message.empty()) ++refused;
         appendRow(out, window, message);
@@ -84,7 +85,7 @@ int convertBatch(Form1& window, EntryForm form) {
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
-    return refused ? 1 : 0;
+    return refused ? exitRefused : exitDone;
 }
 
 }  // namespace
@@ -98,41 +99,39 @@ void printFields(const Form1& window) {
 int runSavePalette(const ConvertOptions& options, const char* argv0) {
     if (options.words.size() < 3) {
         std::cerr << "tintara-cli: save-palette needs FILE TAG FORM VALUES...\n";
-        return 2;
+        return exitUsage;
     }
     const auto form = workspace::entryForm(options.words[2]);
     const std::vector<std::string> values(options.words.begin() + 3, options.words.end());
     if (!form || int(values.size()) != workspace::valueCount(*form)) {
         std::cerr << "tintara-cli: save-palette needs a FORM and its values, as convert does\n";
-        return 2;
+        return exitUsage;
     }
     CliWindow cli;
-    if (!cli.start(options, argv0)) return 3;
+    if (!cli.start(options, argv0)) return exitStartFailed;
     Form1& window = cli.window();
     workspace::typeEntry(window, *form, values);
-    if (!window.refusal().empty()) {
-        std::cerr << window.refusal() << '\n';
-        return 1;
+    if (!workspace::refusalOf(window).empty()) {
+        std::cerr << workspace::refusalOf(window) << '\n';
+        return exitRefused;
     }
-    window.paletteFile = options.words[0];
-    window.paletteTag = options.words[1];
-    if (!window.SaveData(1)) return 1;
+    if (!workspace::saveToPalette(window, options.words[0], options.words[1])) return exitRefused;
     printFields(window);
-    return 0;
+    return exitDone;
 }
 
 int runConvert(const ConvertOptions& options, const char* argv0) {
     if (options.words.empty()) {
         std::cerr << "tintara-cli: convert needs a FORM (munsell, xyz, xy, lab, rgb or cmyk)\n";
-        return 2;
+        return exitUsage;
     }
     const auto form = workspace::entryForm(options.words.front());
     if (!form) {
         std::cerr << "tintara-cli: unknown form " << options.words.front() << '\n';
-        return 2;
+        return exitUsage;
     }
     CliWindow cli;
-    if (!cli.start(options, argv0)) return 3;
+    if (!cli.start(options, argv0)) return exitStartFailed;
     const std::vector<std::string> values(options.words.begin() + 1, options.words.end());
     return values.empty() ? convertBatch(cli.window(), *form) : convertOne(cli.window(), *form, values);
 }

@@ -6,6 +6,7 @@
 
 #include "cli_options.h"
 #include "convert_command.h"
+#include "exit_codes.h"
 #include "measure_command.h"
 
 namespace {
@@ -65,7 +66,7 @@ Files are read and written in the current directory.
 
 int usageError(const std::string& error) {
     std::cerr << "tintara-cli: " << error << '\n';
-    return 2;
+    return tintara::cli::exitUsage;
 }
 
 }  // namespace
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::cout << usage;
-        return args.empty() ? 2 : 0;
+        return args.empty() ? tintara::cli::exitUsage : tintara::cli::exitDone;
     }
     const std::string command = args[0];
     args.erase(args.begin());
@@ -91,5 +92,5 @@ int main(int argc, char** argv) {
         return tintara::cli::runMeasure(options, argv[0]);
     }
     std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
-    return 2;
+    return tintara::cli::exitUsage;
 }

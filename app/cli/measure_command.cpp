@@ -7,7 +7,9 @@
 
 #include "cli_window.h"
 #include "convert_command.h"
+#include "exit_codes.h"
 #include "instruments/dialogue.h"
+#include "workspace/typed_entry.h"
 
 namespace tintara::cli {
 
@@ -52,16 +54,18 @@ int runMeasure(const MeasureOptions& options, const char* argv0) {
     QCoreApplication app(argc, argv);
     CliWindow cli(Timing::RealTime);
     const int port = portNumber(options.port);
-    if (!cli.start(options.display, argv0, instruments::InstrumentConfig{options.instrument, port})) return 3;
+    if (!cli.start(options.display, argv0, instruments::InstrumentConfig{options.instrument, port}))
+        return exitStartFailed;
     workspace::Form1& window = cli.window();
     if (options.file) cli.dialogs().answerFile(*options.file);
     const auto shownBefore = cli.dialogs().messages().size();
-    window.Command8.click();
-    const bool failed = cli.dialogs().messages().size() != shownBefore || !window.Text3.text().empty();
-    if (!window.Text3.text().empty()) std::cerr << window.Text3.text() << '\n';
-    if (failed) return 1;
+    workspace::pressMeasure(window);
+    const std::string& message = workspace::messageLine(window);
+    const bool failed = cli.dialogs().messages().size() != shownBefore || !message.empty();
+    if (!message.empty()) std::cerr << message << '\n';
+    if (failed) return exitRefused;
     printFields(window);
-    return 0;
+    return exitDone;
 }
 
 }  // namespace tintara::cli

@@ -22,60 +22,32 @@ constexpr Mat3 bradfordInverse{{
 
 float ratio(float num, float den) { return static_cast<float>(static_cast<double>(num) / static_cast<double>(den)); }
 
-Vec3 normalisedByY(float X, float Y, float Z) { return {ratio(X, Y), 1.0f, ratio(Z, Y)}; }
-
-void chromaticity(float X, float Y, float Z, float& x, float& y) {
-    const double sum = static_cast<double>(X) + static_cast<double>(Y) + static_cast<double>(Z);
-    if (sum == 0.0) {
-        x = 0.0f;
-        y = 0.0f;
-        return;
-    }
-    x = static_cast<float>(static_cast<double>(X) / sum);
-    y = static_cast<float>(static_cast<double>(Y) / sum);
-}
+Vec3 normalisedByY(Xyz c) { return {ratio(c.X, c.Y), 1.0f, ratio(c.Z, c.Y)}; }
 
 }  // namespace
 
-void xyzconv(float X, float Y, float Z, float Xs, float Ys, float Zs, float& Xo, float& Yo, float& Zo, float Xd,
-             float Yd, float Zd) {
-    const Vec3 rhoS = apply(bradford, normalisedByY(Xs, Ys, Zs));
-    const Vec3 rhoD = apply(bradford, normalisedByY(Xd, Yd, Zd));
-    // A colour without luminance cannot be normalised by its own Y; the map is
-    // linear, so it is adapted as it stands and black stays black.
-    const bool normalise = Y != 0.0f;
-    const Vec3 rhoC = apply(bradford, normalise ? normalisedByY(X, Y, Z) : Vec3{X, Y, Z});
+Xyz adapt(Xyz colour, Xyz fromWhite, Xyz toWhite) {
+    const Vec3 rhoS = apply(bradford, normalisedByY(fromWhite));
+    const Vec3 rhoD = apply(bradford, normalisedByY(toWhite));
+    const bool normalise = colour.Y != 0.0f;
+    const Vec3 rhoC = apply(bradford, normalise ? normalisedByY(colour) : Vec3{colour.X, colour.Y, colour.Z});
     Vec3 adapted{};
     for (int k = 0; k < 3; ++k) {
         adapted[k] = static_cast<float>(static_cast<double>(rhoD[k]) / rhoS[k] * rhoC[k]);
-        if (normalise) {
-            adapted[k] = static_cast<float>(static_cast<double>(adapted[k]) * Y);
-        }
+        if (normalise) adapted[k] = static_cast<float>(static_cast<double>(adapted[k]) * colour.Y);
     }
     const Vec3 out = apply(bradfordInverse, adapted);
-    Xo = out[0];
-    Yo = out[1];
-    Zo = out[2];
+    return {out[0], out[1], out[2]};
 }
 
-void xyzconvert(Direction direction, float& X, float& Y, float& Z, float& x, float& y, Condition condition) {
-    const ConditionData& c = conditionData(Condition::C2);
-    const ConditionData& w = conditionData(condition);
-    // Forward under C has no other white to go to: the colour is already there.
-    if (!(direction == Direction::Forward && condition == Condition::C2)) {
-        float Xo = 0.0f;
-        float Yo = 0.0f;
-        float Zo = 0.0f;
-        if (direction == Direction::Forward) {
-            xyzconv(X, Y, Z, c.whiteX, c.whiteY, c.whiteZ, Xo, Yo, Zo, w.whiteX, w.whiteY, w.whiteZ);
-        } else {
-            xyzconv(X, Y, Z, w.whiteX, w.whiteY, w.whiteZ, Xo, Yo, Zo, c.whiteX, c.whiteY, c.whiteZ);
-        }
-        X = Xo;
-        Y = Yo;
-        Z = Zo;
-    }
-    chromaticity(X, Y, Z, x, y);
+Xyz adaptFromC(Xyz colour, Condition to) {
+    if (to == Condition::C2) return colour;
+    return adapt(colour, whiteOf(Condition::C2), whiteOf(to));
+}
+
+Xyz adaptToC(Xyz colour, Condition from) {
+    if (from == Condition::C2) return colour;
+    return adapt(colour, whiteOf(from), whiteOf(Condition::C2));
 }
 
 }  // namespace tintara::colorimetry

@@ -1,24 +1,24 @@
-// Bradford chromatic adaptation between the conditions' white points.
+// Bradford chromatic adaptation between the conditions' white points: colours
+// of the renotation table (illuminant C) carried to the selected condition,
+// and colours given under the condition carried back to C.
 #pragma once
 
 #include "colorimetry/conditions.h"
+#include "colorimetry/xyz.h"
 
 namespace tintara::colorimetry {
 
-// Adapts the colour (X, Y, Z) from the source white (Xs, Ys, Zs) to the
-// destination white (Xd, Yd, Zd), writing (Xo, Yo, Zo). The whites' Y must not
-// be zero; a colour with Y = 0 is adapted by the same linear map.
-void xyzconv(float X, float Y, float Z, float Xs, float Ys, float Zs, float& Xo, float& Yo, float& Zo, float Xd,
-             float Yd, float Zd);
+// The colour seen under fromWhite, as it appears under toWhite (linear
+// Bradford; the main window's xyzconv). The whites' Y must not be 0; a colour
+// with Y = 0 has no Y to normalise by and is carried by the same linear map,
+// so black stays black.
+Xyz adapt(Xyz colour, Xyz fromWhite, Xyz toWhite);
 
-enum class Direction {
-    Forward,  // from illuminant C to the condition ("F")
-    Back      // from the condition to illuminant C ("B")
-};
+// From illuminant C to the condition (xyzconvert "F"); under C itself the
+// colour is already there and comes back unchanged.
+Xyz adaptFromC(Xyz colour, Condition to);
 
-// Adapts X, Y, Z in place between illuminant C and the condition and writes the
-// chromaticity of the adapted colour into x, y (both 0 for a colour whose
-// X + Y + Z is 0). Forward under C leaves the colour as it is.
-void xyzconvert(Direction direction, float& X, float& Y, float& Z, float& x, float& y, Condition condition);
+// From the condition back to illuminant C (xyzconvert "B"); unchanged under C.
+Xyz adaptToC(Xyz colour, Condition from);
 
 }  // namespace tintara::colorimetry

@@ -40,41 +40,56 @@ std::int16_t encode(float lin, float gain, float exponent, bool& outOfGamut) {
 }
 
 float scaled(float v, double factor) { return static_cast<float>(static_cast<double>(v) * factor); }
+float hundredth(float v) { return static_cast<float>(static_cast<double>(v) / 100.0); }
 
 }  // namespace
 
-DisplayRgb xyzrgb(float& X, float& Y, float& Z, Condition condition, const DisplaySettings& display) {
+Xyz displayWorkingXyz(Xyz colour, Condition condition) {
     const ConditionData& data = conditionData(condition);
-    X = static_cast<float>(static_cast<double>(X) / 100.0);
-    Y = static_cast<float>(static_cast<double>(Y) / 100.0);
-    Z = static_cast<float>(static_cast<double>(Z) / 100.0);
-    X = scaled(X, data.kX);
-    Z = scaled(Z, data.kZ);
+    return {scaled(hundredth(colour.X), data.kX), hundredth(colour.Y), scaled(hundredth(colour.Z), data.kZ)};
+}
 
-    const Vec3 lin = apply(xyzToLinearRgb, {X, Y, Z});
+LinearRgb linearRgbFromXyz(Xyz colour, Condition condition) {
+    const Xyz w = displayWorkingXyz(colour, condition);
+    const Vec3 lin = apply(xyzToLinearRgb, {w.X, w.Y, w.Z});
+    return {lin[0], lin[1], lin[2]};
+}
+
+DisplayRgb displayRgbFromXyz(Xyz colour, Condition condition, const DisplaySettings& display) {
+    const Xyz w = displayWorkingXyz(colour, condition);
+    const LinearRgb lin = linearRgbFromXyz(colour, condition);
     DisplayRgb out;
-    out.linR = raiseNegative(lin[0], out.outOfGamut);
-    out.linG = raiseNegative(lin[1], out.outOfGamut);
-    out.linB = raiseNegative(lin[2], out.outOfGamut);
+    out.linear.r = raiseNegative(lin.r, out.outOfGamut);
+    out.linear.g = raiseNegative(lin.g, out.outOfGamut);
+    out.linear.b = raiseNegative(lin.b, out.outOfGamut);
 
-    out.R = encode(out.linR, display.gain[1], display.exponent[1], out.outOfGamut);
-    out.G = encode(out.linG, display.gain[2], display.exponent[2], out.outOfGamut);
-    out.B = encode(out.linB, display.gain[3], display.exponent[3], out.outOfGamut);
+    out.R = encode(out.linear.r, display.gain[1], display.exponent[1], out.outOfGamut);
+    out.G = encode(out.linear.g, display.gain[2], display.exponent[2], out.outOfGamut);
+    out.B = encode(out.linear.b, display.gain[3], display.exponent[3], out.outOfGamut);
 
     // Black and any colour with a vanishing tristimulus value count as outside
     // the display range; a NaN working value does too.
-    if (!(X > 0.0f) || !(Y > 0.0f) || !(Z > 0.0f)) {
-        out.outOfGamut = true;
-    }
+    if (!(w.X > 0.0f) || !(w.Y > 0.0f) || !(w.Z > 0.0f)) out.outOfGamut = true;
     return out;
 }
 
-void rgbxyz(float r, float g, float b, float& X, float& Y, float& Z, Condition condition) {
+Xyz xyzFromLinearRgb(LinearRgb rgb, Condition condition) {
     const ConditionData& data = conditionData(condition);
-    const Vec3 xyz = apply(linearRgbToXyz, {r, g, b});
-    X = static_cast<float>(static_cast<double>(xyz[0]) / data.kX);
-    Y = xyz[1];
-    Z = static_cast<float>(static_cast<double>(xyz[2]) / data.kZ);
+    const Vec3 xyz = apply(linearRgbToXyz, {rgb.r, rgb.g, rgb.b});
+    return {static_cast<float>(static_cast<double>(xyz[0]) / data.kX), xyz[1],
+            static_cast<float>(static_cast<double>(xyz[2]) / data.kZ)};
+}
+
+float linearFromComponent(int component, float gain, float exponent) {
+    // Each step is kept in single precision.
+    const float base = static_cast<float>(component) / gain / 255.0f;
+    return static_cast<float>(std::pow(static_cast<double>(base), static_cast<double>(1.0f / exponent)));
+}
+
+LinearRgb linearFromComponents(int R, int G, int B, const DisplaySettings& display) {
+    return {linearFromComponent(R, display.gain[1], display.exponent[1]),
+            linearFromComponent(G, display.gain[2], display.exponent[2]),
+            linearFromComponent(B, display.gain[3], display.exponent[3])};
 }
 
 }  // namespace tintara::colorimetry

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "colorimetry/conditions.h"
+#include "colorimetry/xyz.h"
 
 namespace tintara::colorimetry {
 
@@ -17,27 +18,42 @@ struct DisplaySettings {
     std::array<float, 4> inkExponent{0.4545f, 0.4545f, 0.4545f, 0.4545f};
 };
 
+// Linear display RGB, 0..1 for the display range.
+struct LinearRgb {
+    float r = 0, g = 0, b = 0;
+};
+
+// 8-bit display components of a colour.
 struct DisplayRgb {
     std::int16_t R = 0, G = 0, B = 0;  // 0..255, clamped, never zeroed here
     bool outOfGamut = false;
-    float linR = 0, linG = 0, linB = 0;  // linear values, negatives raised to 0
+    LinearRgb linear;  // negatives raised to 0
 };
 
-// X, Y, Z (0..100) to 8-bit display RGB. On return the caller's X, Y, Z hold the
-// working values: divided by 100, X scaled by kX and Z by kZ of the condition.
-// Components are truncated, never rounded; a component beyond 0..255 is clamped
-// and flags the colour out of gamut, as does any working X, Y or Z at or below 0.
-DisplayRgb xyzrgb(float& X, float& Y, float& Z, Condition condition, const DisplaySettings& display);
+// The values the display matrix is applied to: X, Y, Z divided by 100, X scaled
+// by kX and Z by kZ of the condition. The main window's xyzrgb leaves them in
+// its caller's variables.
+Xyz displayWorkingXyz(Xyz colour, Condition condition);
 
-// Linear display RGB (0..1) to X, Y, Z on the 0..1 scale.
-void rgbxyz(float r, float g, float b, float& X, float& Y, float& Z, Condition condition);
+// Linear display RGB of X, Y, Z (0..100): the display matrix applied to the
+// working values, negatives kept.
+LinearRgb linearRgbFromXyz(Xyz colour, Condition condition);
 
-struct Cmyk {
-    float C = 0, M = 0, Y = 0, K = 0;  // whole percentages 0..100
-};
+// X, Y, Z (0..100) to 8-bit display RGB (xyzrgb). Components are truncated,
+// never rounded; a component beyond 0..255 is clamped and flags the colour out
+// of gamut, as does a negative linear value and any working X, Y or Z at or
+// below 0 (so black counts as outside).
+DisplayRgb displayRgbFromXyz(Xyz colour, Condition condition, const DisplaySettings& display);
 
-// Linear RGB to CMYK with grey-component black. Negative r, g, b are raised to 0
-// in the caller's variables.
-Cmyk rgbcmyk(float& r, float& g, float& b, const DisplaySettings& display);
+// Linear display RGB to X, Y, Z on the 0..1 scale (rgbxyz): the inverse matrix,
+// then X divided by kX and Z by kZ.
+Xyz xyzFromLinearRgb(LinearRgb rgb, Condition condition);
+
+// The linear value of one 8-bit component, the inverse of the display
+// encoding: (component / gain / 255) ^ (1 / exponent).
+float linearFromComponent(int component, float gain, float exponent);
+
+// The linear values of three components with the channels' gains and exponents.
+LinearRgb linearFromComponents(int R, int G, int B, const DisplaySettings& display);
 
 }  // namespace tintara::colorimetry

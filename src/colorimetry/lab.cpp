@@ -10,55 +10,48 @@ namespace {
 // figures agree with the tables the program's users compare against.
 constexpr double cubeRootExponent = 0.333333;
 
-constexpr float lowestTristimulus = 0.01f;
+// Below this ratio to the white, f(t) follows the straight segment that meets
+// the cube root near black (CIE 1976).
+constexpr double linearSegmentEnd = 0.008856;
+constexpr double linearSegmentSlope = 7.787;
+constexpr double linearSegmentOffset = 16.0 / 116.0;
 
-// White of labxyz, the same whatever condition is selected.
+// White of xyzFromLab, the same whatever condition is selected.
 constexpr double labWhiteX = 98.04;
 constexpr double labWhiteZ = 118.1;
 
 double labF(double t) {
-    if (t <= 0.008856) {
-        return 7.787 * t + 16.0 / 116.0;
-    }
+    if (t <= linearSegmentEnd) return linearSegmentSlope * t + linearSegmentOffset;
     return std::pow(t, cubeRootExponent);
 }
 
-void raiseToFloor(float& v) {
-    if (v < lowestTristimulus) {
-        v = lowestTristimulus;
-    }
-}
+float raised(float v) { return v < lowestLabTristimulus ? lowestLabTristimulus : v; }
 
 }  // namespace
 
-void xyzlab(float& X, float& Y, float& Z, float& L, float& a, float& b, Condition condition) {
-    const ConditionData& white = conditionData(condition);
-    raiseToFloor(X);
-    raiseToFloor(Y);
-    raiseToFloor(Z);
-    const double fx = labF(static_cast<double>(X) / white.whiteX);
-    const double fy = labF(static_cast<double>(Y) / white.whiteY);
-    const double fz = labF(static_cast<double>(Z) / white.whiteZ);
-    L = static_cast<float>(116.0 * fy - 16.0);
-    a = static_cast<float>(500.0 * (fx - fy));
-    b = static_cast<float>(200.0 * (fy - fz));
+Xyz raisedForLab(Xyz colour) { return {raised(colour.X), raised(colour.Y), raised(colour.Z)}; }
+
+Lab labFromXyz(Xyz colour, Condition condition) {
+    const Xyz white = whiteOf(condition);
+    const Xyz c = raisedForLab(colour);
+    const double fx = labF(static_cast<double>(c.X) / white.X);
+    const double fy = labF(static_cast<double>(c.Y) / white.Y);
+    const double fz = labF(static_cast<double>(c.Z) / white.Z);
+    return {static_cast<float>(116.0 * fy - 16.0), static_cast<float>(500.0 * (fx - fy)),
+            static_cast<float>(200.0 * (fy - fz))};
 }
 
-bool labxyz(float& X, float& Y, float& Z, float L, float a, float b) {
+std::optional<Xyz> xyzFromLab(Lab lab) {
     // Below the lowest L* (or for a NaN) Y/100 would have no real cube root.
-    if (!(L >= lowestLabL)) {
-        return false;
-    }
-    const double fy = (static_cast<double>(L) + 16.0) / 116.0;
-    const float newY = static_cast<float>(fy * fy * fy * 100.0);
-    const double root = std::pow(static_cast<double>(newY) / 100.0, cubeRootExponent);
+    if (!(lab.L >= lowestLabL)) return std::nullopt;
+    const double fy = (static_cast<double>(lab.L) + 16.0) / 116.0;
+    const auto Y = static_cast<float>(fy * fy * fy * 100.0);
+    const double root = std::pow(static_cast<double>(Y) / 100.0, cubeRootExponent);
     // A negative base gives a negative cube, as the plain product does.
-    const double baseX = root + static_cast<double>(a) / 500.0;
-    const double baseZ = root - static_cast<double>(b) / 200.0;
-    X = static_cast<float>(baseX * baseX * baseX * labWhiteX);
-    Y = newY;
-    Z = static_cast<float>(baseZ * baseZ * baseZ * labWhiteZ);
-    return true;
+    const double baseX = root + static_cast<double>(lab.a) / 500.0;
+    const double baseZ = root - static_cast<double>(lab.b) / 200.0;
+    return Xyz{static_cast<float>(baseX * baseX * baseX * labWhiteX), Y,
+               static_cast<float>(baseZ * baseZ * baseZ * labWhiteZ)};
 }
 
 }  // namespace tintara::colorimetry

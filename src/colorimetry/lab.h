@@ -1,21 +1,34 @@
 // CIE L*a*b*.
 #pragma once
 
+#include <optional>
+
 #include "colorimetry/conditions.h"
+#include "colorimetry/xyz.h"
 
 namespace tintara::colorimetry {
 
-// L*a*b* of X, Y, Z (0..100 scale) against the white of the condition.
-// X, Y and Z below 0.01 are raised to 0.01 in the caller's variables, which the
-// callers rely on.
-void xyzlab(float& X, float& Y, float& Z, float& L, float& a, float& b, Condition condition);
+struct Lab {
+    float L = 0, a = 0, b = 0;
+};
 
-// The lowest L* labxyz accepts: below it Y would be negative.
+// X, Y and Z below this are raised to it before L*a*b* is formed.
+inline constexpr float lowestLabTristimulus = 0.01f;
+
+// The colour with each of X, Y, Z below 0.01 raised to 0.01 (a NaN stays as it
+// is). The main window's xyzlab leaves these values in its caller's variables.
+Xyz raisedForLab(Xyz colour);
+
+// L*a*b* of a colour (0..100 scale) against the white of the condition, after
+// raisedForLab (xyzlab).
+Lab labFromXyz(Xyz colour, Condition condition);
+
+// The lowest L* xyzFromLab accepts: below it Y would be negative.
 inline constexpr float lowestLabL = -16.0f;
 
 // X, Y, Z of L*a*b*, always against the white 98.04, 100, 118.1 and without the
-// linear segment near black. Returns false, leaving X, Y, Z untouched, when L*
-// lies below lowestLabL.
-bool labxyz(float& X, float& Y, float& Z, float L, float a, float b);
+// linear segment near black (labxyz). Nothing when L* lies below lowestLabL or
+// is not a number.
+std::optional<Xyz> xyzFromLab(Lab lab);
 
 }  // namespace tintara::colorimetry

@@ -20,10 +20,9 @@ std::optional<InstrumentConfig> readConfig(std::istream& in) {
     config.instName = first.substr(0, comma);
     while (!config.instName.empty() && config.instName.back() == ' ') config.instName.pop_back();
     while (!config.instName.empty() && config.instName.front() == ' ') config.instName.erase(0, 1);
-    double port = 0;
-    if (!textio::parseNumber(second, port) || port != std::floor(port) || port < -32768 || port > 32767)
-        return std::nullopt;
-    config.commPort = int(port);
+    const auto port = textio::parseNumber(second);
+    if (!port || *port != std::floor(*port) || *port < -32768 || *port > 32767) return std::nullopt;
+    config.commPort = int(*port);
     return config;
 }
 

@@ -69,7 +69,7 @@ float percentToScale(float total) { return static_cast<float>(static_cast<double
 
 }  // namespace
 
-Weights getweights() {
+Weights illuminantCWeights() {
     Weights w;
     w.X[0] = whitePoint.X;
     w.Y[0] = whitePoint.Y;
@@ -82,8 +82,8 @@ Weights getweights() {
     return w;
 }
 
-Tristimulus tris(const Reflectance& refl, const Weights& weights) {
-    Tristimulus t;
+colorimetry::Xyz tristimulusOf(const Reflectance& refl, const Weights& weights) {
+    colorimetry::Xyz t;
     for (std::size_t i = 1; i <= 40; ++i) {
         t.X = accumulate(t.X, refl[i], weights.X[i]);
         t.Y = accumulate(t.Y, refl[i], weights.Y[i]);

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "colorimetry/xyz.h"
+
 namespace tintara::instruments {
 
 // A reflectance curve in percent; index i (1..40) is 350 + 10 i nm, 360..750 nm.
@@ -15,14 +17,13 @@ struct Weights {
     std::array<float, 41> X{}, Y{}, Z{};
 };
 
-// The table of illuminant C / 2 degree weights.
-Weights getweights();
+// The table of illuminant C / 2 degree weights (getweights).
+Weights illuminantCWeights();
 
-struct Tristimulus {
-    float X = 0, Y = 0, Z = 0;
-};
-
-// Integrates a curve; single-precision running sums, divided by 100 at the end.
-Tristimulus tris(const Reflectance& refl, const Weights& weights);
+// X, Y, Z of a curve (tris): single-precision running sums of reflectance times
+// weight over 360..750 nm, divided by 100 at the end, so that a curve of 100
+// everywhere gives the white point. All-zero weights (no instrument configured)
+// give black.
+colorimetry::Xyz tristimulusOf(const Reflectance& refl, const Weights& weights);
 
 }  // namespace tintara::instruments

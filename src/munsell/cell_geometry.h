@@ -1,5 +1,5 @@
-// Plane geometry of the renotation cells, shared by the cell search and its
-// cached variant. Every quantity is single precision; sums and products are
+// Plane geometry of the renotation cells in the x, y chromaticity diagram,
+// for the cell search of the inverse conversion. Every quantity is single precision; sums and products are
 // formed in double and stored back, as throughout the Munsell engine.
 #pragma once
 
@@ -31,7 +31,7 @@ inline double edgeValue(Point p, Point q, float x, float y) {
 
 // Right of or on every edge of the clockwise quadrilateral p1 p2 p3 p4; most
 // cells of a scan are rejected by the first or second edge.
-inline bool inQuad(float x, float y, Point p1, Point p2, Point p3, Point p4) {
+inline bool insideClockwiseQuad(float x, float y, Point p1, Point p2, Point p3, Point p4) {
     return edgeValue(p1, p2, x, y) <= 0 && edgeValue(p2, p3, x, y) <= 0 && edgeValue(p3, p4, x, y) <= 0 &&
            edgeValue(p4, p1, x, y) <= 0;
 }
@@ -39,7 +39,7 @@ inline bool inQuad(float x, float y, Point p1, Point p2, Point p3, Point p4) {
 // Whether (x, y) lies within distance tolerance outside the edge p -> q: the
 // edge value is the edge length times the signed distance from its line. An
 // edge of no length (the white at the inner end of a first cell) holds every
-// point, as in inQuad.
+// point, as in insideClockwiseQuad.
 inline bool nearEdge(Point p, Point q, float x, float y, double tolerance) {
     const double s = edgeValue(p, q, x, y);
     if (s <= 0) return true;
@@ -47,8 +47,8 @@ inline bool nearEdge(Point p, Point q, float x, float y, double tolerance) {
     return s <= tolerance * std::sqrt(dx * dx + dy * dy);
 }
 
-// inQuad with every edge moved outwards by tolerance.
-inline bool nearQuad(float x, float y, Point p1, Point p2, Point p3, Point p4, double tolerance) {
+// insideClockwiseQuad with every edge moved outwards by tolerance.
+inline bool nearClockwiseQuad(float x, float y, Point p1, Point p2, Point p3, Point p4, double tolerance) {
     return nearEdge(p1, p2, x, y, tolerance) && nearEdge(p2, p3, x, y, tolerance) &&
            nearEdge(p3, p4, x, y, tolerance) && nearEdge(p4, p1, x, y, tolerance);
 }

@@ -1,18 +1,33 @@
-// The cell search of one value level, written once for any source of corner
-// points: the renotation table itself, or its float copy (RenotationCorners)
-// when many colours are converted. Both give the same corners, so the same
-// results.
+// The cell search of the inverse conversion on one value level: which cell of
+// the renotation table holds a chromaticity, and where inside that cell it
+// lies. Written once for any source of corner points: the renotation table
+// itself, or its float copy (RenotationCorners) when many colours are
+// converted. Both give the same corners, so the same results.
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 
 #include "colorimetry/conditions.h"
 #include "munsell/cell_geometry.h"
-#include "munsell/cie_to_munsell.h"
+#include "munsell/renotation_table.h"
 
 namespace tintara::munsell::search {
 
 using geometry::Point;
+
+// A cell of one value level: between hue indices h and h + 1 and chroma
+// indices c and c + 1.
+struct Cell {
+    std::int16_t h = 0;  // hue index; notFound when the level holds no cell for the point
+    std::int16_t c = 0;  // chroma index
+};
+
+// Hue number and chroma of a point within its cell.
+struct HueChroma {
+    float hue = 0;
+    float chroma = 0;
+};
 
 inline constexpr int notFound = loadedHues;  // hue index reported when no cell holds the point
 inline constexpr int halvings = 50;
@@ -52,7 +67,7 @@ inline constexpr double edgeTolerance = 1e-6;
 // first cell whose quadrilateral A B Cc D passes holds(A, B, Cc, D).
 template <class Corners, class Holds>
 Cell scanLevel(const Corners& corners, int level, Holds holds) {
-    const Point white{colorimetry::cWhiteX, colorimetry::cWhiteY};
+    const Point white{colorimetry::illuminantCWhite.x, colorimetry::illuminantCWhite.y};
     for (int h = 0; h < loadedHues; ++h) {
         const int length = corners.stripLength(level, h);
         Point a = white, b = white;
@@ -68,18 +83,20 @@ Cell scanLevel(const Corners& corners, int level, Holds holds) {
     return {notFound, 0};
 }
 
-// A point on a shared edge belongs to the cell met first. A point on an edge
-// where the data end (no cell across it) may test just outside by rounding;
-// only when no cell holds the point exactly is the level scanned again with
-// the tolerance, so every point found exactly keeps its cell.
+// The cell of the level that holds (x, y) (findcell). A point on a shared edge
+// belongs to the cell met first. A point on an edge where the data end (no
+// cell across it) may test just outside by rounding; only when no cell holds
+// the point exactly is the level scanned again with the tolerance, so every
+// point found exactly keeps its cell. {notFound, 0} when no cell holds it.
 template <class Corners>
-Cell findCell(const Corners& corners, float x, float y, int level) {
+Cell findCellHolding(const Corners& corners, float x, float y, int level) {
     if (level < 0 || level >= tableValues) return {notFound, 0};
-    const Cell exact = scanLevel(
-        corners, level, [x, y](Point a, Point b, Point cc, Point d) { return geometry::inQuad(x, y, a, b, cc, d); });
+    const Cell exact = scanLevel(corners, level, [x, y](Point a, Point b, Point cc, Point d) {
+        return geometry::insideClockwiseQuad(x, y, a, b, cc, d);
+    });
     if (exact.h != notFound) return exact;
     return scanLevel(corners, level, [x, y](Point a, Point b, Point cc, Point d) {
-        return geometry::nearQuad(x, y, a, b, cc, d, edgeTolerance);
+        return geometry::nearClockwiseQuad(x, y, a, b, cc, d, edgeTolerance);
     });
 }
 
@@ -97,14 +114,14 @@ Quad readCell(const Corners& corners, int level, int h, int c) {
 // midpoints are rounded to float; it then stays on its side of that line
 // instead of drifting to the far half. Interior points are unaffected.
 inline bool inLowerHueHalf(const Quad& q, Point m1, Point m2, float x, float y) {
-    if (geometry::inQuad(x, y, q.a, m1, m2, q.d)) return true;
-    if (geometry::inQuad(x, y, m1, q.b, q.cc, m2)) return false;
+    if (geometry::insideClockwiseQuad(x, y, q.a, m1, m2, q.d)) return true;
+    if (geometry::insideClockwiseQuad(x, y, m1, q.b, q.cc, m2)) return false;
     return geometry::edgeValue(m1, m2, x, y) <= 0;
 }
 
 inline bool inInnerChromaHalf(const Quad& q, Point p, Point r, float x, float y) {
-    if (geometry::inQuad(x, y, q.a, q.b, r, p)) return true;
-    if (geometry::inQuad(x, y, p, r, q.cc, q.d)) return false;
+    if (geometry::insideClockwiseQuad(x, y, q.a, q.b, r, p)) return true;
+    if (geometry::insideClockwiseQuad(x, y, p, r, q.cc, q.d)) return false;
     return geometry::edgeValue(p, r, x, y) >= 0;
 }
 
@@ -148,10 +165,12 @@ inline float fraction(float part, float whole) {
     return whole > 0 ? static_cast<float>(static_cast<double>(part) / whole) : 0.0f;
 }
 
-// Indices are kept inside the array: hue index 40 (the not-found cell) reaches
-// the empty index 41, chroma at most index 30.
+// Where (x, y) lies in the cell (refinecell): 50 halvings in hue and 50 in
+// chroma, then the hue fraction along the outer edge and the chroma fraction
+// along the lower-hue radial edge. Indices are kept inside the array: hue index
+// 40 (the not-found cell) reaches the empty index 41, chroma at most index 30.
 template <class Corners>
-HueChroma refineCell(const Corners& corners, float x, float y, int level, Cell cell) {
+HueChroma positionInCell(const Corners& corners, float x, float y, int level, Cell cell) {
     level = std::clamp(level, 0, tableValues - 1);
     const int h = std::clamp<int>(cell.h, 0, tableHues - 2);
     const int c = std::clamp<int>(cell.c, 0, tableChromas - 2);

@@ -3,69 +3,70 @@
 #include <cmath>
 
 #include "munsell/cell_search.h"
+#include "munsell/hue_circle.h"
 #include "munsell/renotation_corners.h"
+#include "munsell/value_function.h"
 
 namespace tintara::munsell {
 namespace {
 
 struct LevelResult {
-    HueChroma hc;
-    bool found = false;
+    search::HueChroma position;
+    bool held = false;
 };
 
 template <class Corners>
 LevelResult atLevel(const Corners& corners, float x, float y, int level) {
-    const Cell cell = search::findCell(corners, x, y, level);
-    return {search::refineCell(corners, x, y, level, cell), cell.h != search::notFound};
+    const search::Cell cell = search::findCellHolding(corners, x, y, level);
+    return {search::positionInCell(corners, x, y, level, cell), cell.h != search::notFound};
 }
 
 float blend(float a, float b, float f) { return static_cast<float>((1.0 - f) * a + static_cast<double>(f) * b); }
 
-// Hue numbers are folded back by 100 once only: the seam rule can add 100 to a
-// level hue that is already above 100 (a level that did not hold the colour).
-float foldOnce(float H) { return H >= 100 ? static_cast<float>(H - 100.0) : H; }
+// Level hues further apart than this straddle the R/RP seam.
+constexpr double seamGap = 20;
+constexpr float seamSide = 50;
 
 template <class Corners>
-MunsellColour locate(const Corners& corners, float X, float& Y, float Z, bool pwd) {
-    MunsellColour nowhere{0, 0, 0, false, false};
-    if (!std::isfinite(X) || !std::isfinite(Y) || !std::isfinite(Z)) return nowhere;
-    const float V = y2val(Y, pwd);
+std::optional<MunsellMatch> locate(const Corners& corners, colorimetry::Xyz colour, bool pwd) {
+    if (!std::isfinite(colour.X) || !std::isfinite(colour.Y) || !std::isfinite(colour.Z)) return std::nullopt;
+    const float X = colour.X, Y = colour.Y < 0 ? 0.0f : colour.Y, Z = colour.Z;
+    const float V = valueFromY(Y, pwd);
     const double sum = static_cast<double>(X) + Y + Z;
     // V is not finite only for a Y so large that the polynomial overflows.
-    if (!(sum > 0) || !std::isfinite(V)) return nowhere;
+    if (!(sum > 0) || !std::isfinite(V)) return std::nullopt;
     const auto x = static_cast<float>(X / sum), y = static_cast<float>(Y / sum);
 
-    // Value 10 or more would need level 11, which the table does not have: such
-    // a colour is located on level 10 alone, keeping its computed value.
+    // Value 10 or more would need level 11, which the table does not have.
     if (V >= tableValues - 1) {
         const LevelResult top = atLevel(corners, x, y, tableValues - 1);
-        return {foldOnce(top.hc.H), V, top.hc.C, top.found, top.found};
+        return MunsellMatch{{foldedOnce(top.position.hue), V, top.position.chroma}, top.held, top.held};
     }
     const int lower = V > 0 ? static_cast<int>(std::floor(V)) : 0;
     const auto fv = static_cast<float>(V - static_cast<double>(lower));
     const LevelResult r0 = atLevel(corners, x, y, lower);
     const LevelResult r1 = atLevel(corners, x, y, lower + 1);
 
-    float H0 = r0.hc.H, H1 = r1.hc.H;
-    // Level hues either side of the 0/100 seam are blended on the same turn.
-    if (std::fabs(static_cast<double>(H0) - H1) > 20) {
-        if (H0 < 50) {
-            H0 = static_cast<float>(H0 + 100.0);
+    float H0 = r0.position.hue, H1 = r1.position.hue;
+    if (std::fabs(static_cast<double>(H0) - H1) > seamGap) {
+        if (H0 < seamSide) {
+            H0 = static_cast<float>(H0 + static_cast<double>(hueTurn));
         } else {
-            H1 = static_cast<float>(H1 + 100.0);
+            H1 = static_cast<float>(H1 + static_cast<double>(hueTurn));
         }
     }
-    return {foldOnce(blend(H0, H1, fv)), V, blend(r0.hc.C, r1.hc.C, fv), r0.found, r1.found};
+    return MunsellMatch{
+        {foldedOnce(blend(H0, H1, fv)), V, blend(r0.position.chroma, r1.position.chroma, fv)}, r0.held, r1.held};
 }
 
 }  // namespace
 
-MunsellColour xyy2mun(float X, float& Y, float Z, const RenotationTable& table, bool pwd) {
-    return locate(search::TableCorners{table}, X, Y, Z, pwd);
+std::optional<MunsellMatch> xyzToMunsell(const RenotationCorners& corners, colorimetry::Xyz colour, bool pwd) {
+    return locate(corners, colour, pwd);
 }
 
-MunsellColour xyy2mun(float X, float& Y, float Z, const RenotationCorners& corners, bool pwd) {
-    return locate(corners, X, Y, Z, pwd);
+std::optional<MunsellMatch> xyzToMunsell(const RenotationTable& table, colorimetry::Xyz colour, bool pwd) {
+    return locate(search::TableCorners{table}, colour, pwd);
 }
 
 }  // namespace tintara::munsell

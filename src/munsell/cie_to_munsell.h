@@ -1,56 +1,37 @@
-// CIE to Munsell: value by Newton inversion of the value polynomial, hue and
-// chroma by a search of the renotation table cells.
+// CIE to Munsell: value by Newton inversion of the value function, hue and
+// chroma by a search of the renotation table's cells at the two value levels
+// around the colour, blended by the fractional value.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
+#include "colorimetry/xyz.h"
+#include "munsell/munsell_colour.h"
 #include "munsell/renotation_table.h"
 
 namespace tintara::munsell {
 
-// Munsell value of luminance Y; a negative Y is raised to 0 in the caller's
-// variable.
-float y2val(float& Y, bool pwd);
-
-// Whether (x, y) lies to the right of or on every edge of the clockwise
-// quadrilateral P1 P2 P3 P4.
-bool inquad(float x, float y, float p1x, float p1y, float p2x, float p2y, float p3x, float p3y, float p4x, float p4y);
-
-struct Cell {
-    std::int16_t h = 0;  // hue index; 40 when the level holds no cell for the point
-    std::int16_t c = 0;  // chroma index
-};
-
-// The first cell of a value level, scanning hue by hue from index 0 and within a
-// hue from the white outwards, whose quadrilateral holds (x, y). When none does,
-// the first that holds it within 1e-6 of its edges: a colour on an edge where
-// the data end, rounded just outside.
-Cell findcell(const RenotationTable& table, float x, float y, int level);
-
-struct HueChroma {
-    float H = 0;  // hue number
-    float C = 0;  // chroma
-};
-
-// Position of (x, y) inside the cell by 50 halvings in hue and 50 in chroma.
-HueChroma refinecell(const RenotationTable& table, float x, float y, int level, Cell cell);
-
-struct MunsellColour {
-    float H = 0, V = 0, C = 0;
-    bool lowerFound = true, upperFound = true;  // whether each value level held the point
-};
-
-// Munsell hue number, value and chroma of X, Y, Z under illuminant C; X + Y + Z
-// must be positive. A negative Y is raised to 0 in the caller's variable.
-// A colour of value 10 or more is located on the value-10 level alone.
-// X + Y + Z not positive, or a component or the value not finite, gives
-// H = V = C = 0 with neither level found.
-MunsellColour xyy2mun(float X, float& Y, float Z, const RenotationTable& table, bool pwd);
-
 class RenotationCorners;
 
-// The same conversion on the float corners of a table (renotation_corners.h),
-// for converting many colours; the results are those of the table overload.
-MunsellColour xyy2mun(float X, float& Y, float Z, const RenotationCorners& corners, bool pwd);
+struct MunsellMatch {
+    MunsellColour colour;
+    // Whether the cell scan of each value level around the colour found a cell
+    // holding it. A level that did not is answered from the not-found cell
+    // (a hue of 100 to 102.5, a chroma of 0 to 2) and still enters the blend.
+    bool lowerLevelHeld = true, upperLevelHeld = true;
+};
+
+// The Munsell colour of X, Y, Z under illuminant C (xyy2mun). A negative Y is
+// taken as 0. A colour of value 10 or more is located on the value-10 level
+// alone, keeping its computed value. The two levels' hues are blended on the
+// same turn of the circle when they lie more than 20 apart (100 is added to
+// the one below 50, or else to the other), and the blend is folded back once.
+// Nothing when X + Y + Z is not positive or a component, or the value, is not
+// finite.
+std::optional<MunsellMatch> xyzToMunsell(const RenotationCorners& corners, colorimetry::Xyz colour, bool pwd);
+
+// The same search read straight from the table; the results are those of the
+// corners overload, which is faster when many colours are converted.
+std::optional<MunsellMatch> xyzToMunsell(const RenotationTable& table, colorimetry::Xyz colour, bool pwd);
 
 }  // namespace tintara::munsell

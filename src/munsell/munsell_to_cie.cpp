@@ -3,13 +3,12 @@
 #include <cmath>
 
 #include "colorimetry/adaptation.h"
+#include "munsell/value_function.h"
 
 namespace tintara::munsell {
 namespace {
 
-struct Chromaticity {
-    float x = 0, y = 0;
-};
+using colorimetry::Chromaticity;
 
 float lerp(float a, float b, float f) { return static_cast<float>(a + (static_cast<double>(b) - a) * f); }
 
@@ -26,24 +25,9 @@ bool withinTable(float H, float V, float C) {
     return H >= 0 && H < 100 && V >= 0 && C >= 0 && C < 2.0f * (tableChromas - 1);
 }
 
-}  // namespace
-
-float val2y(float V, bool pwd) {
-    const double v = V;
-    double Y =
-        1.2219 * v - 0.23111 * v * v + 0.23951 * v * v * v - 0.021009 * v * v * v * v + 0.0008404 * v * v * v * v * v;
-    if (pwd) Y *= perfectWhiteFactor;
-    return static_cast<float>(Y);
-}
-
-bool mun2xyz(const RenotationTable& table, float H, float& V, float C, float& X, float& Y, float& Z, float& x, float& y,
-             colorimetry::Condition condition, bool pwd) {
-    X = Y = Z = 0;
-    if (V > highestValue) V = highestValue;
-    // Also false for NaN, which compares false with everything.
-    if (!withinTable(H, V, C)) return false;
-
-    const float h = static_cast<float>(H / 2.5), c = C / 2.0f, v = V;
+// Chromaticity at (hue, value, chroma) table coordinates; nothing when a corner
+// of the cell has no sample.
+std::optional<Chromaticity> interpolate(const RenotationTable& table, float h, float v, float c) {
     const int hi = static_cast<int>(std::floor(h));
     const int vi = static_cast<int>(std::floor(v));
     const int ci = static_cast<int>(std::floor(c));
@@ -55,7 +39,7 @@ bool mun2xyz(const RenotationTable& table, float H, float& V, float C, float& X,
         for (int dc = 0; dc < 2; ++dc) {
             for (int dh = 0; dh < 2; ++dh) {
                 k[dv][dc][dh] = corner(table, vi + dv, hi + dh, ci + dc);
-                if (k[dv][dc][dh].x == 0) return false;
+                if (k[dv][dc][dh].x == 0) return std::nullopt;
             }
         }
     }
@@ -65,19 +49,29 @@ bool mun2xyz(const RenotationTable& table, float H, float& V, float C, float& X,
         const Chromaticity outer = lerp(k[dv][1][0], k[dv][1][1], fh);
         alongChroma[dv] = lerp(inner, outer, fc);
     }
-    const Chromaticity xy = lerp(alongChroma[0], alongChroma[1], fv);
-    // Only a table holding y = 0 samples could give this; X and Z would be infinite.
-    if (xy.y == 0) return false;
-    x = xy.x;
-    y = xy.y;
+    return lerp(alongChroma[0], alongChroma[1], fv);
+}
 
-    Y = val2y(V, pwd);
-    X = static_cast<float>(static_cast<double>(Y) * x / y);
-    Z = static_cast<float>(static_cast<double>(Y) / y - X - Y);
+}  // namespace
+
+std::optional<colorimetry::XyzXy> munsellToXyz(const RenotationTable& table, MunsellColour colour,
+                                               colorimetry::Condition condition, bool pwd) {
+    const float H = colour.hue, V = valueConverted(colour.value), C = colour.chroma;
+    // Also false for NaN, which compares false with everything.
+    if (!withinTable(H, V, C)) return std::nullopt;
+    const auto xy = interpolate(table, static_cast<float>(H / 2.5), V, C / 2.0f);
+    // Only a table holding y = 0 samples could give y = 0; X and Z would be infinite.
+    if (!xy || xy->y == 0) return std::nullopt;
+
+    const float Y = yFromValue(V, pwd);
+    const auto X = static_cast<float>(static_cast<double>(Y) * xy->x / xy->y);
+    const auto Z = static_cast<float>(static_cast<double>(Y) / xy->y - X - Y);
+    colorimetry::XyzXy out{{X, Y, Z}, *xy};
     if (condition != colorimetry::Condition::C2) {
-        colorimetry::xyzconvert(colorimetry::Direction::Forward, X, Y, Z, x, y, condition);
+        out.xyz = colorimetry::adaptFromC(out.xyz, condition);
+        out.xy = colorimetry::chromaticityOf(out.xyz).value_or(Chromaticity{});
     }
-    return true;
+    return out;
 }
 
 }  // namespace tintara::munsell

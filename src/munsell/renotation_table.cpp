@@ -76,8 +76,8 @@ bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int compon
 // Every chroma-0 entry is the C white, whatever the file holds there, and hue
 // index 40 repeats index 0 so that interpolation over 97.5..100 needs no wrap.
 void complete(RenotationTable& table) {
-    const auto whiteX = static_cast<std::int16_t>(std::nearbyint(10000.0 * colorimetry::cWhiteX));
-    const auto whiteY = static_cast<std::int16_t>(std::nearbyint(10000.0 * colorimetry::cWhiteY));
+    const auto whiteX = static_cast<std::int16_t>(std::nearbyint(10000.0 * colorimetry::illuminantCWhite.x));
+    const auto whiteY = static_cast<std::int16_t>(std::nearbyint(10000.0 * colorimetry::illuminantCWhite.y));
     for (int v = 0; v < tableValues; ++v) {
         for (int h = 0; h < loadedHues; ++h) {
             table.entry[v][h][0][0] = whiteX;
@@ -92,11 +92,11 @@ void complete(RenotationTable& table) {
 
 }  // namespace
 
-LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
+LoadedTable loadRenotationTable(std::istream& in) {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     NumberStream numbers(text);
     auto loaded = std::make_unique<RenotationTable>();
-    LoadResult result;
+    LoadedTable result;
     for (int v = 0; v < tableValues; ++v) {
         for (int h = 0; h < loadedHues; ++h) {
             for (int c = 0; c < loadedChromas; ++c) {
@@ -109,8 +109,7 @@ LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
         }
     }
     complete(*loaded);
-    table = *loaded;
-    result.ok = true;
+    result.table = std::move(loaded);
     return result;
 }
 

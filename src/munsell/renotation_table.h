@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string>
 
 namespace tintara::munsell {
@@ -22,9 +23,9 @@ struct RenotationTable {
     std::int16_t y(int value, int hue, int chroma) const { return entry[value][hue][chroma][1]; }
 };
 
-struct LoadResult {
-    bool ok = false;
-    std::string error;  // why the table could not be loaded, for the user
+struct LoadedTable {
+    std::unique_ptr<RenotationTable> table;  // none when the file could not be read
+    std::string error;                       // why not, for the user
 };
 
 // Reads the numbers of Vezedu.dat (separated by commas, blanks or line ends, two
@@ -32,7 +33,7 @@ struct LoadResult {
 // index 0..16) and completes the table: every chroma-0 entry becomes the C
 // white, hue index 40 copies index 0. Numbers after the last sample are
 // ignored. A short file, or a field that is not a whole number fitting 16 bits,
-// fails with a message naming the sample, and leaves the table as it was.
-LoadResult loadRenotationTable(std::istream& in, RenotationTable& table);
+// gives no table and a message naming the sample.
+LoadedTable loadRenotationTable(std::istream& in);
 
 }  // namespace tintara::munsell

@@ -1,6 +1,6 @@
 #include "textio/fieldreader.h"
 
-#include "textio/formats.h"
+#include "textio/numberread.h"
 
 namespace tintara::textio {
 
@@ -68,9 +68,8 @@ std::optional<std::string> FieldReader::field() {
 
 std::optional<double> FieldReader::number() {
     const auto text = field();
-    double value = 0.0;
-    if (!text || !parseNumber(*text, value)) return std::nullopt;
-    return value;
+    if (!text) return std::nullopt;
+    return parseNumber(*text);
 }
 
 std::optional<std::string> FieldReader::line() {

@@ -1,11 +1,9 @@
-// Reading numbers typed by people and written in files: "." is the decimal
-// point whatever the locale, and an exponent may be marked E or D.
+#include "textio/numberread.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include "textio/formats.h"
 
 namespace tintara::textio {
 
@@ -106,18 +104,17 @@ double leadingNumber(std::string_view text) {
     return convert(s.clean, overflow);
 }
 
-bool parseNumber(std::string_view text, double& out) {
+std::optional<double> parseNumber(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return false;
+    if (first == std::string_view::npos) return std::nullopt;
     text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 
     const Scanned s = scan(text, false);
-    if (!s.found || s.end != text.size()) return false;
+    if (!s.found || s.end != text.size()) return std::nullopt;
     bool overflow = false;
     const double value = convert(s.clean, overflow);
-    if (overflow) return false;  // no double holds it: not a usable number
-    out = value;
-    return true;
+    if (overflow) return std::nullopt;  // no double holds it: not a usable number
+    return value;
 }
 
 }  // namespace tintara::textio

@@ -1,12 +1,12 @@
-// The number-as-text of the system: shortest digits that read back to the same
-// single-precision value, in plain notation for everyday magnitudes.
+// Shortest digits that read back to the same single-precision value, in plain
+// notation for everyday magnitudes.
+#include "textio/numbertext.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
-
-#include "textio/formats.h"
 
 namespace tintara::textio {
 

@@ -8,10 +8,9 @@
 namespace tintara::workspace {
 
 std::optional<float> boxNumber(const ui::TextBox& box) {
-    double value = 0;
-    if (!textio::parseNumber(box.text(), value)) return std::nullopt;
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return std::nullopt;
-    return float(value);
+    const auto value = textio::parseNumber(box.text());
+    if (!value || !std::isfinite(*value) || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
+    return float(*value);
 }
 
 float boxNumberOr0(const ui::TextBox& box) { return boxNumber(box).value_or(0.0f); }

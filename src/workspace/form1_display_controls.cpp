@@ -54,7 +54,7 @@ void Form1::VScroll8_Change() {
     Text5.setText(textio::plainNumber(float(VScroll8.value()) / 10.0f));
     const float gamma = boxNumberOr0(Text5);
     if (gamma <= 0) return;
-    for (float& e : display.exponent) e = 1.0f / gamma;
+    for (float& e : display_.exponent) e = 1.0f / gamma;
     vezedu();
     if (companions_ && companions_->visible(Companion::ColorChecker)) companions_->fillCC();
 }
@@ -63,14 +63,14 @@ void Form1::VScroll8_Change() {
 // colours tint with it. The current colour is not recomputed.
 void Form1::VScroll7_Change() {
     const int v = VScroll7.value();
-    display.gain[3] = float(v) / 100.0f;
-    display.gain[2] = float(1.0 - (1.0 - display.gain[3]) * 52.0 / 85.0);
+    display_.gain[3] = float(v) / 100.0f;
+    display_.gain[2] = float(1.0 - (1.0 - display_.gain[3]) * 52.0 / 85.0);
     Picture2.setVisible(v == 100);
     recolour();
 }
 
 void Form1::recolour() {
-    const ui::Rgb face = tinted(200, display.gain), paper = tinted(255, display.gain);
+    const ui::Rgb face = tinted(200, display_.gain), paper = tinted(255, display_.gain);
     setBackground(face);
     for (auto* boxes : {&Text12, &Text11, &Text15, &Text1, &Text2, &Text18})
         for (int i = 0; i < boxes->size(); ++i) (*boxes)[i].setBackColor(paper);
@@ -93,9 +93,10 @@ void Form1::paintLogo() {
     const int chip = 26, gap = 4, left = (logo.width() - 5 * chip - 4 * gap) / 2,
               top = (logo.height() - 2 * chip - gap) / 2;
     for (int k = 0; k < 10; ++k) {
-        float V = 6, X = 0, Y = 0, Z = 0, x = 0, y = 0;
-        if (!munsell::mun2xyz(*table_, 10.0f * k + 5, V, 8, X, Y, Z, x, y, colorimetry::Condition::C2, false)) continue;
-        const auto rgb = colorimetry::xyzrgb(X, Y, Z, colorimetry::Condition::C2, colorimetry::DisplaySettings{});
+        const auto colour = munsell::munsellToXyz(*table_, {10.0f * k + 5, 6, 8}, colorimetry::Condition::C2, false);
+        if (!colour) continue;
+        const auto rgb =
+            colorimetry::displayRgbFromXyz(colour->xyz, colorimetry::Condition::C2, colorimetry::DisplaySettings{});
         logo.fillRect(left + (k % 5) * (chip + gap), top + (k / 5) * (chip + gap), chip, chip,
                       ui::clampedRgb(rgb.R, rgb.G, rgb.B), ui::BorderStyle::Solid, ui::Rgb{96, 96, 96});
     }

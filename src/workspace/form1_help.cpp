@@ -32,7 +32,7 @@ void Form1::Command9_Click() {
         "CE7000, CE7000A, CE2180, Ci5, Ci7, Spectrolino & SpectroEye Spectrophotometer drivers are included in this "
         "version.";
     platform_.dialogs.messageBox(text, ui::MessageButtons::OK, ui::MessageIcon::Information,
-                                 "Tintara Version " + versionText);
+                                 "Tintara Version " + versionText_);
 }
 
 }  // namespace tintara::workspace

@@ -15,7 +15,7 @@ namespace tintara::workspace {
 void Form1::writeConfiguration(const std::string& name) {
     const auto path = files_.working("zol.cfg");
     const auto temporary = std::filesystem::path(path.string() + ".new");
-    const std::string text = instruments::configText({name, commPort});
+    const std::string text = instruments::configText({name, commPort_});
     bool written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -37,10 +37,10 @@ void Form1::Combo1_Click() {
 // A port outside 1..4 falls back to 1; text that is no whole number (an empty
 // box while the person retypes it) changes nothing.
 void Form1::Text4_Change() {
-    double port = 0;
-    if (!textio::parseNumber(Text4.text(), port) || port != std::floor(port) || port < -32768 || port > 32767) return;
-    commPort = (port < 1 || port > 4) ? 1 : int(port);
-    writeConfiguration(instName);
+    const auto port = textio::parseNumber(Text4.text());
+    if (!port || *port != std::floor(*port) || *port < -32768 || *port > 32767) return;
+    commPort_ = (*port < 1 || *port > 4) ? 1 : int(*port);
+    writeConfiguration(instName_);
 }
 
 instruments::DialogueContext Form1::dialogueContext() {
@@ -48,21 +48,22 @@ instruments::DialogueContext Form1::dialogueContext() {
                                         platform_.dialogs,
                                         platform_.clock,
                                         platform_.events,
-                                        commPort,
+                                        commPort_,
                                         [this](const std::string& message) { Text3.setText(message); },
                                         [this](const std::string& caption) { Label6.setCaption(caption); }};
 }
 
 void Form1::Command8_Click() {
-    instName = Combo1.text();
+    instName_ = Combo1.text();
     auto context = dialogueContext();
     instruments::Reflectance reading = refl;
-    if (instruments::measure(instName, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit) return;
+    if (instruments::measure(instName_, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit) return;
     refl = reading;
-    const auto xyz = instruments::tris(refl, weights);
-    Text11[0].setText(textio::format(xyz.X, "###.00"));
-    Text11[1].setText(textio::format(xyz.Y, "###.00"));
-    Text11[2].setText(textio::format(xyz.Z, "###.00"));
+    float X = 0, Y = 0, Z = 0;
+    tris(X, Y, Z);
+    Text11[0].setText(textio::format(X, "###.00"));
+    Text11[1].setText(textio::format(Y, "###.00"));
+    Text11[2].setText(textio::format(Z, "###.00"));
     xyzEntry();
 }
 

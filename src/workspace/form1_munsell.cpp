@@ -3,6 +3,7 @@
 // difference panel that all entries share.
 #include <cmath>
 
+#include "munsell/hue_circle.h"
 #include "textio/formats.h"
 #include "workspace/box_numbers.h"
 #include "workspace/form1.h"
@@ -13,11 +14,12 @@ namespace tintara::workspace {
 // typed: it is read from a copy.
 void Form1::vezedu() {
     std::string hueText = Text12[0].text();
-    float H = converth(hueText);
+    float H = 0;
+    converth(hueText, H);
     const float V0 = boxNumberOr0(Text12[1]);
     const float C = boxNumberOr0(Text12[2]);
-    const float folded = H >= 100 ? H - 100 : H;
-    if (!(folded >= 0 && folded < 100))
+    const float folded = munsell::foldedOnce(H);
+    if (!(folded >= 0 && folded < munsell::hueTurn))
         return refuse("Hue " + Text12[0].text() + " lies off the hue circle (0 to 10RP)");
     if (V0 < 0) return refuse("Value must not be negative");
     if (C < 0) return refuse("Chroma must not be negative");
@@ -45,28 +47,28 @@ void Form1::vezedu() {
 }
 
 void Form1::setScrollBars(float H, float V, float C) {
-    scrollGuard = true;
+    scrollGuard_ = true;
     if (auto h = nearestWhole(2.0f * H)) VScroll1.setValue(*h);
     if (auto v = nearestWhole(2.0f * V)) VScroll2.setValue(*v);
     if (auto c = nearestWhole(C)) VScroll3.setValue(*c);
-    scrollGuard = false;
+    scrollGuard_ = false;
 }
 
 // While the panel is hidden the standard follows the current colour; while it
 // is shown every new colour is a trial against it. DE is taken from the
 // differences as shown, to two decimals.
 void Form1::runStandardDifferenceStep() {
-    if (!deltaMode) {
+    if (!deltaMode_) {
         for (int i = 0; i < 3; ++i) {
-            labPair[0][i] = boxNumberOr0(Text15[i]);
-            Text6[i].setText(textio::format(labPair[0][i], "##.00"));
+            labPair_[0][i] = boxNumberOr0(Text15[i]);
+            Text6[i].setText(textio::format(labPair_[0][i], "##.00"));
         }
         return;
     }
     double sum = 0;
     for (int i = 0; i < 3; ++i) {
-        labPair[1][i] = boxNumberOr0(Text15[i]);
-        Text6[i + 3].setText(textio::format(float(double(labPair[1][i]) - labPair[0][i]), "##.00"));
+        labPair_[1][i] = boxNumberOr0(Text15[i]);
+        Text6[i + 3].setText(textio::format(float(double(labPair_[1][i]) - labPair_[0][i]), "##.00"));
         const float shown = boxNumberOr0(Text6[i + 3]);
         sum += double(shown) * shown;
     }
@@ -74,35 +76,38 @@ void Form1::runStandardDifferenceStep() {
 }
 
 void Form1::Command4_Click() {
-    deltaMode = !deltaMode;
-    Command4.setCaption(deltaMode ? "DE" : "STD");
-    Picture3.setVisible(deltaMode);
+    deltaMode_ = !deltaMode_;
+    Command4.setCaption(deltaMode_ ? "DE" : "STD");
+    Picture3.setVisible(deltaMode_);
     for (int i = 0; i < 7; ++i) {
-        Label27[i].setVisible(deltaMode);
-        Text6[i].setVisible(deltaMode);
+        Label27[i].setVisible(deltaMode_);
+        Text6[i].setVisible(deltaMode_);
     }
-    Text8.setVisible(deltaMode);
-    if (deltaMode) labEntry();
+    Text8.setVisible(deltaMode_);
+    if (deltaMode_) labEntry();
 }
 
-// The hue bar runs in half steps and wraps the circle at both ends.
+// The hue bar runs in half steps over 0..202 and wraps at both ends: its
+// bottom (0) is 10RP, its top (202, one step past 100) is 1R.
 void Form1::VScroll1_Change() {
-    if (scrollGuard) return;
+    if (scrollGuard_) return;
     float h = float(VScroll1.value()) / 2.0f;
     if (h == 0) h = 100;
     if (h > 100) h = 1;
-    Text12[0].setText(hconvert(h));
+    std::string text;
+    hconvert(h, text);
+    Text12[0].setText(text);
     vezedu();
 }
 
 void Form1::VScroll2_Change() {
-    if (scrollGuard) return;
+    if (scrollGuard_) return;
     if (VScroll2.value() < 20) Text12[1].setText(textio::plainNumber(float(VScroll2.value()) / 2.0f));
     vezedu();
 }
 
 void Form1::VScroll3_Change() {
-    if (scrollGuard) return;
+    if (scrollGuard_) return;
     Text12[2].setText(std::to_string(VScroll3.value()));
     vezedu();
 }

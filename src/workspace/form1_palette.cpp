@@ -1,8 +1,8 @@
 // "Save to Palette": the current colour appended to the palette file.
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 
+#include "colorimetry/display.h"
 #include "datafiles/palette_record.h"
 #include "workspace/box_numbers.h"
 #include "workspace/form1.h"
@@ -36,9 +36,7 @@ bool Form1::choosePaletteFile(bool askTag) {
     }
 }
 
-// askTag 0 asks for the sample name; callers that pass anything else have set
-// paletteTag themselves.
-bool Form1::SaveData(float askTag) {
+bool Form1::SaveData(bool askTag) {
     int rgb[3];
     for (int i = 0; i < 3; ++i) {
         const auto value = boxNumber(Text1[i]);
@@ -49,16 +47,15 @@ bool Form1::SaveData(float askTag) {
         }
         rgb[i] = std::clamp(*whole, 0, 255);
     }
-    if (!choosePaletteFile(askTag == 0)) return false;
+    if (!choosePaletteFile(askTag)) return false;
     paletteFile = datafiles::withCsvEnding(paletteFile);
     rgbR = std::int16_t(rgb[0]);
     rgbG = std::int16_t(rgb[1]);
     rgbB = std::int16_t(rgb[2]);
-    scrollGuard = true;
-    VScroll4.setValue(rgbR);
-    VScroll5.setValue(rgbG);
-    VScroll6.setValue(rgbB);
-    scrollGuard = false;
+    // The boxes keep their text: the record copies them as shown.
+    moveRgbScrollBars(rgbR, rgbG, rgbB);
+    const colorimetry::LinearRgb linear = colorimetry::linearFromComponents(rgbR, rgbG, rgbB, display_);
+    const float linearValues[3] = {linear.r, linear.g, linear.b};
 
     datafiles::PaletteSample sample;
     const auto now = platform_.clock.now();
@@ -70,8 +67,7 @@ bool Form1::SaveData(float askTag) {
         sample.xyz[i] = Text11[i].text();
         sample.lab[i] = Text15[i].text();
         sample.rgb[i] = Text1[i].text();
-        const float base = float(float(rgb[i] / display.gain[i + 1]) / 255.0f);
-        sample.linearRgb[i] = float(std::pow(double(base), double(1.0f / display.exponent[i + 1])));
+        sample.linearRgb[i] = linearValues[i];
     }
     for (int i = 0; i < 4; ++i) sample.cmyk[i] = Text2[i].text();
     std::string error;
@@ -81,7 +77,7 @@ bool Form1::SaveData(float askTag) {
 }
 
 void Form1::Command11_Click() {
-    SaveData(0);
+    SaveData(true);
     if (Check7.ticked() && companions_ && companions_->available(Companion::PaletteViewer)) companions_->GetData(2);
 }
 

@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "instruments/config_file.h"
+#include "munsell/hue_notation.h"
 #include "workspace/form1.h"
 
 namespace tintara::workspace {
@@ -75,34 +76,35 @@ colorimetry::Condition Form1::condition() const {
 }
 
 bool Form1::Form_Load(std::string& error) {
-    versionText = std::to_string(TINTARA_VERSION_MAJOR) + "." + std::to_string(TINTARA_VERSION_MINOR) + "." +
-                  std::to_string(TINTARA_VERSION_PATCH);
-    deltaMode = true;
+    versionText_ = std::to_string(TINTARA_VERSION_MAJOR) + "." + std::to_string(TINTARA_VERSION_MINOR) + "." +
+                   std::to_string(TINTARA_VERSION_PATCH);
+    deltaMode_ = true;
     Command4_Click();
     readConfiguration(true);
     for (auto* check : {&Check2, &Check3, &Check4, &Check5, &Check6, &Check7}) check->setVisible(true);
     Frame1.setVisible(true);
-    Combo1.setText(instName);
+    Combo1.setText(instName_);
     for (int i = 0; i < 3; ++i) Option1[i].setVisible(true);
     Command3.setVisible(false);
-    commPort = 1;
-    if (!instName.empty()) weights = instruments::getweights();
+    commPort_ = 1;
+    if (!instName_.empty()) getweights();
     for (auto* control : std::initializer_list<ui::Control*>{&Command7, &Command8, &Text4})
-        control->setVisible(!instName.empty());
+        control->setVisible(!instName_.empty());
     VScroll7.setVisible(false);
-    for (int k = 0; k < 10; ++k) hueNames[k] = std::string(munsell::hueNames[k]);
-    display = colorimetry::DisplaySettings{};
+    for (int k = 0; k < 10; ++k) hueNames_[k] = std::string(munsell::hueNames[k]);
+    display_ = colorimetry::DisplaySettings{};
     const auto tablePath = files_.shipped("Vezedu.dat");
     std::ifstream in(tablePath, std::ios::binary);
     if (!in) {
         error = "Cannot open the Munsell renotation table " + tablePath.string();
         return false;
     }
-    const auto loaded = munsell::loadRenotationTable(in, *table_);
-    if (!loaded.ok) {
+    auto loaded = munsell::loadRenotationTable(in);
+    if (!loaded.table) {
         error = loaded.error;
         return false;
     }
+    table_ = std::move(loaded.table);
     corners_ = std::make_unique<munsell::RenotationCorners>(*table_);
     paintLogo();
     platform_.beeper.beep();
@@ -122,11 +124,11 @@ void Form1::readConfiguration(bool firstPass) {
     if (!preset_) in.open(files_.working("ZOL.cfg"), std::ios::binary);
     const auto config = preset_ ? preset_ : in ? instruments::readConfig(in) : std::nullopt;
     if (config) {
-        instName = config->instName;
-        commPort = config->commPort;
+        instName_ = config->instName;
+        commPort_ = config->commPort;
     } else if (firstPass) {
-        instName.clear();
-        commPort = 1;
+        instName_.clear();
+        commPort_ = 1;
     }
 }
 

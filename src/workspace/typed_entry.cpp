@@ -1,5 +1,7 @@
 #include "workspace/typed_entry.h"
 
+#include "textio/numberread.h"
+
 namespace tintara::workspace {
 
 namespace {
@@ -38,6 +40,31 @@ void typeEntry(Form1& window, EntryForm form, const std::vector<std::string>& va
     }
     boxes.front()->gotFocus();
     boxes.front()->keyDown(ui::keyEnter);
+}
+
+const std::string& refusalOf(const Form1& window) { return window.refusal(); }
+
+void chooseIlluminant(Form1& window, colorimetry::Condition condition) { window.Option1[int(condition)].select(); }
+
+void setPwd(Form1& window, bool ticked) { window.Check1.setValue(ticked ? 1 : 0); }
+
+bool typeGamma(Form1& window, std::string_view gamma) {
+    const auto value = textio::parseNumber(gamma);
+    if (!value || *value < 1 || *value > 3) return false;
+    ui::TextBox& box = window.Text5;
+    box.select(0, int(box.text().size()));
+    box.type(std::string(gamma));
+    return true;
+}
+
+void pressMeasure(Form1& window) { window.Command8.click(); }
+
+const std::string& messageLine(const Form1& window) { return window.Text3.text(); }
+
+bool saveToPalette(Form1& window, const std::string& file, const std::string& tag) {
+    window.paletteFile = file;
+    window.paletteTag = tag;
+    return window.SaveData(false);
 }
 
 std::vector<std::pair<std::string, std::string>> shownFields(const Form1& w) {

@@ -1,6 +1,8 @@
-// Entering a colour into the main window the way a person does: typing into the
-// boxes of one form and pressing Enter; and reading back every field as shown.
-// The command-line program and the tests drive the window through this.
+// The main window's named entry points: entering a colour the way a person does
+// (typing into the boxes of one form and pressing Enter), setting the
+// illuminant, PWD and gamma, pressing Measure, saving to a palette, and reading
+// back every field as shown. The command-line program drives the window only
+// through these, and the tests use them too.
 #pragma once
 
 #include <optional>
@@ -9,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "colorimetry/conditions.h"
 #include "workspace/form1.h"
 
 namespace tintara::workspace {
@@ -22,6 +25,26 @@ int valueCount(EntryForm form);
 // Types each value into its box (x y: the x and y boxes, then the Y box) and
 // presses Enter in the form's first box.
 void typeEntry(Form1& window, EntryForm form, const std::vector<std::string>& values);
+
+// The message of the last entry refused, empty when it was taken.
+const std::string& refusalOf(const Form1& window);
+
+// Clicks the illuminant button of the condition.
+void chooseIlluminant(Form1& window, colorimetry::Condition condition);
+// Ticks or clears "PWD".
+void setPwd(Form1& window, bool ticked);
+// Types a display gamma into the gamma box, replacing its text. False, with
+// nothing typed, when the text is not a number from 1 to 3.
+bool typeGamma(Form1& window, std::string_view gamma);
+
+// Presses "Measure" ("Import %R" for the reflectance-file instrument).
+void pressMeasure(Form1& window);
+// The message line as it stands.
+const std::string& messageLine(const Form1& window);
+
+// Appends the current colour to the palette file under the sample name tag,
+// without asking. True when the record was written.
+bool saveToPalette(Form1& window, const std::string& file, const std::string& tag);
 
 // Every field of the current colour as the window shows it, in a fixed order:
 // munsell.hue ... cmyk.K, then message (the gamut label).

@@ -20,6 +20,20 @@ check "field names" "munsell.hue munsell.value munsell.chroma xyz.X xyz.Y xyz.Z 
   "$(printf '%s\n' "$out" | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
 check "Y of value 6.1" "xyz.Y=31.23" "$(printf '%s\n' "$out" | grep '^xyz.Y=')"
 
+# The options as a person sets them: D65/10, the perfect white and gamma 1.8
+# (5.6R 6.1/6.2 adapted from C by hand, Y times 0.975, encoded with 1/1.8).
+out="$("$cli" convert --illuminant D65 --pwd --gamma 1.8 munsell 5.6R 6.1 6.2)"
+check "options XYZ" "xyz.X=35.94 xyz.Y=30.40 xyz.Z=23.46" "$(printf '%s\n' "$out" | grep '^xyz' | tr '\n' ' ' | sed 's/ $//')"
+check "options RGB" "rgb.R=188 rgb.G=112 rgb.B=107" "$(printf '%s\n' "$out" | grep '^rgb' | tr '\n' ' ' | sed 's/ $//')"
+set +e
+"$cli" convert --gamma 3.5 munsell 5R 5 4 >/dev/null 2>&1; status=$?
+set -e
+check "gamma out of range" 3 "$status"
+set +e
+"$cli" convert --illuminant D75 munsell 5R 5 4 >/dev/null 2>&1; status=$?
+set -e
+check "usage error" 2 "$status"
+
 # A refused entry: the message on standard error, a non-zero status.
 set +e
 err="$("$cli" convert xy 0.3 0 20 2>&1 >/dev/null)"; status=$?
@@ -48,5 +62,5 @@ check "import Y" "xyz.Y=100.00" "$(printf '%s\n' "$out" | grep '^xyz.Y=')"
 check "import Z" "xyz.Z=118.23" "$(printf '%s\n' "$out" | grep '^xyz.Z=')"
 [ ! -e zol.cfg ] || { echo "FAILED measure wrote zol.cfg"; failures=$((failures + 1)); }
 
-echo "$((16 - failures)) passed, $failures failed"
+echo "$((20 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,6 +1,8 @@
+// Bradford adaptation between the conditions' whites. Expected values are
+// worked by hand in double: the colour and both whites normalised by their
+// own Y, the published Bradford matrix, the cone ratios, its published
+// inverse, times the colour's Y.
 #include "colorimetry/adaptation.h"
-
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -9,34 +11,77 @@
 namespace tintara::colorimetry {
 namespace {
 
-TEST(Adaptation, BradfordCarriesWhitesAndBlack) {
-    for (auto [Xd, Zd] : {std::pair{96.42f, 82.49f}, std::pair{94.811f, 107.304f}}) {  // D50, D65/10
-        float X, Y, Z;
-        xyzconv(98.074f, 100, 118.232f, 98.074f, 100, 118.232f, X, Y, Z, Xd, 100, Zd);
-        EXPECT_TRIPLE_NEAR(X, Y, Z, Xd, 100.0f, Zd, 2e-3f);
-        // Black has no Y to normalise by and adapts to black.
-        xyzconv(0, 0, 0, 98.074f, 100, 118.232f, X, Y, Z, Xd, 100, Zd);
-        EXPECT_TRIPLE_NEAR(X, Y, Z, 0.0f, 0.0f, 0.0f, 0.0f);
+constexpr Condition C = Condition::C2;
+
+struct Case {
+    Condition from, to;
+    Xyz colour, adapted;
+};
+
+// A red, green, blue, cyan and dark blue carried each way between C and the
+// other two conditions; each leans on different coefficients of both matrices.
+const Case cases[] = {
+    {C, Condition::D50_2, {35, 20, 5}, {36.33694f, 20.61542f, 3.44012f}},
+    {C, Condition::D50_2, {30, 50, 15}, {31.02731f, 50.50925f, 11.01755f}},
+    {C, Condition::D50_2, {20, 12, 60}, {17.44064f, 11.27412f, 41.42714f}},
+    {C, Condition::D50_2, {35, 45, 60}, {33.51487f, 44.71549f, 41.92178f}},
+    {C, Condition::D50_2, {3, 2, 9}, {2.61918f, 1.89224f, 6.21816f}},
+    {C, Condition::D65_10, {35, 20, 5}, {34.46768f, 19.87282f, 4.53314f}},
+    {C, Condition::D65_10, {30, 50, 15}, {29.15784f, 50.40173f, 13.83086f}},
+    {C, Condition::D65_10, {20, 12, 60}, {18.89381f, 11.72906f, 54.27620f}},
+    {C, Condition::D65_10, {35, 45, 60}, {33.51992f, 45.09104f, 54.47054f}},
+    {C, Condition::D65_10, {3, 2, 9}, {2.83263f, 1.96270f, 8.14298f}},
+    {Condition::D50_2, C, {35, 20, 5}, {33.84658f, 19.45003f, 7.25569f}},
+    {Condition::D50_2, C, {30, 50, 15}, {29.33993f, 49.61330f, 20.76854f}},
+    {Condition::D50_2, C, {20, 12, 60}, {23.96275f, 13.16116f, 86.93739f}},
+    {Condition::D50_2, C, {35, 45, 60}, {37.89344f, 45.72683f, 86.21515f}},
+    {Condition::D50_2, C, {3, 2, 9}, {3.59113f, 2.17300f, 13.03466f}},
+    {Condition::D65_10, C, {35, 20, 5}, {35.54548f, 20.13374f, 5.51754f}},
+    {Condition::D65_10, C, {30, 50, 15}, {30.86546f, 49.62032f, 16.29989f}},
+    {Condition::D65_10, C, {20, 12, 60}, {21.20779f, 12.30419f, 66.33156f}},
+    {Condition::D65_10, C, {35, 45, 60}, {36.57959f, 44.95204f, 66.12139f}},
+    {Condition::D65_10, C, {3, 2, 9}, {3.18257f, 2.04235f, 9.94805f}},
+};
+
+TEST(Adaptation, ChromaticColoursEachWayBetweenCAndTheOtherConditions) {
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << int(k.from) << " to " << int(k.to) << ": " << k.colour.X << " " << k.colour.Y
+                                        << " " << k.colour.Z);
+        const Xyz a = adapt(k.colour, whiteOf(k.from), whiteOf(k.to));
+        EXPECT_TRIPLE_NEAR(a.X, a.Y, a.Z, k.adapted.X, k.adapted.Y, k.adapted.Z, 1e-4f);
+        const Xyz b = k.from == C ? adaptFromC(k.colour, k.to) : adaptToC(k.colour, k.from);
+        EXPECT_TRIPLE_NEAR(b.X, b.Y, b.Z, k.adapted.X, k.adapted.Y, k.adapted.Z, 1e-4f);
     }
 }
 
-TEST(Adaptation, ConvertBetweenCAndTheCondition) {
-    // (40, 30, 20) under C carried forward; under C forward leaves the colour
-    // alone, and back adapts C onto itself.
-    for (auto [c, Xf, Yf, Zf, tol] : {std::tuple{Condition::D50_2, 40.80f, 30.47f, 13.94f, 0.006f},
-                                      std::tuple{Condition::C2, 40.0f, 30.0f, 20.0f, 0.0f}}) {
-        float X = 40, Y = 30, Z = 20, x, y;
-        xyzconvert(Direction::Forward, X, Y, Z, x, y, c);
-        EXPECT_TRIPLE_NEAR(X, Y, Z, Xf, Yf, Zf, tol);
-        EXPECT_NEAR(x, Xf / (Xf + Yf + Zf), 1e-4f);
-        EXPECT_NEAR(y, Yf / (Xf + Yf + Zf), 1e-4f);
-        xyzconvert(Direction::Back, X, Y, Z, x, y, c);
-        EXPECT_TRIPLE_NEAR(X, Y, Z, 40.0f, 30.0f, 20.0f, 2e-3f);
+TEST(Adaptation, WhitesBlackAndIlluminantC) {
+    // The C white lands on the other whites to the precision of the stored inverse.
+    for (Condition to : {Condition::D50_2, Condition::D65_10}) {
+        const Xyz w = adaptFromC(whiteOf(C), to), expected = whiteOf(to);
+        EXPECT_TRIPLE_NEAR(w.X, w.Y, w.Z, expected.X, expected.Y, expected.Z, 5e-5f);
     }
-    float X = 0, Y = 0, Z = 0, x, y;
-    xyzconvert(Direction::Back, X, Y, Z, x, y, Condition::D65_10);
-    EXPECT_TRIPLE_NEAR(X, Y, Z, 0.0f, 0.0f, 0.0f, 0.0f);
-    EXPECT_TRUE(x == 0.0f && y == 0.0f);
+    // A colour without luminance is carried by the same linear map unnormalised:
+    // (10, 0, 5) from C to D65/10 is (9.83913, -0.14493, 4.48091); black stays black.
+    const Xyz noY = adapt({10, 0, 5}, whiteOf(C), whiteOf(Condition::D65_10));
+    EXPECT_TRIPLE_NEAR(noY.X, noY.Y, noY.Z, 9.83913f, -0.14493f, 4.48091f, 1e-4f);
+    const Xyz black = adaptToC({0, 0, 0}, Condition::D50_2);
+    EXPECT_TRIPLE_NEAR(black.X, black.Y, black.Z, 0.0f, 0.0f, 0.0f, 0.0f);
+    // Under C there is nothing to adapt, either way.
+    for (const Xyz& k : {adaptFromC({40, 30, 20}, C), adaptToC({40, 30, 20}, C)})
+        EXPECT_TRIPLE_NEAR(k.X, k.Y, k.Z, 40.0f, 30.0f, 20.0f, 0.0f);
+}
+
+TEST(Chromaticity, OfAColourAndBack) {
+    const auto xy = chromaticityOf({40, 30, 20});  // 40/90, 30/90
+    ASSERT_TRUE(xy.has_value());
+    EXPECT_FLOAT_EQ(xy->x, 0.44444445f);
+    EXPECT_FLOAT_EQ(xy->y, 0.33333334f);
+    EXPECT_FALSE(chromaticityOf({5, -5, 0}).has_value());
+    // X = x Y / y, Z = (1 - x - y) Y / y: 0.3101, 0.3163 at Y 20 is 19.6080, 23.6231.
+    const auto xyz = xyzFromChromaticity({0.3101f, 0.3163f}, 20);
+    ASSERT_TRUE(xyz.has_value());
+    EXPECT_TRIPLE_NEAR(xyz->X, xyz->Y, xyz->Z, 19.60797f, 20.0f, 23.62314f, 2e-5f);
+    EXPECT_FALSE(xyzFromChromaticity({0.3f, 0}, 20).has_value());
 }
 
 }  // namespace

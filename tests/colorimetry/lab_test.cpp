@@ -1,4 +1,10 @@
+// CIE L*a*b* both ways. Expected values are worked by hand in double: f(t) =
+// 7.787 t + 16/116 up to t = 0.008856 and t ^ 0.333333 above, against each
+// condition's white; back against 98.04, 100, 118.1 without the linear part.
 #include "colorimetry/lab.h"
+
+#include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -7,50 +13,74 @@
 namespace tintara::colorimetry {
 namespace {
 
-struct Case {
-    float in[3], out[3], tol;
-    Condition c = Condition::C2;
-};
-
-TEST(Lab, XyzToLabAgainstHandValues) {
-    const Case cases[] = {// Each condition's own white is L* 100 on the neutral axis.
-                          {{98.074f, 100, 118.232f}, {100, 0, 0}, 1e-4f},
-                          {{96.42f, 100, 82.49f}, {100, 0, 0}, 1e-4f, Condition::D50_2},
-                          {{94.811f, 100, 107.304f}, {100, 0, 0}, 1e-4f, Condition::D65_10},
-                          // Middle grey: 116 * 0.1842^(1/3) - 16 = 50.00.
-                          {{98.074f * 0.1842f, 18.42f, 118.232f * 0.1842f}, {50, 0, 0}, 0.005f},
-                          // Y/Yn = 0.005 lies on the linear segment: 116 * (7.787 * 0.005 + 16/116) - 16.
-                          {{96.42f * 0.005f, 0.5f, 82.49f * 0.005f}, {4.52f, 0, 0}, 0.005f, Condition::D50_2},
-                          // A chromatic colour, worked by hand with the 0.333333 exponent.
-                          {{40, 30, 20}, {61.654f, 36.083f, 23.276f}, 0.001f}};
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.in[1]);
-        float X = k.in[0], Y = k.in[1], Z = k.in[2], L, a, b;
-        xyzlab(X, Y, Z, L, a, b, k.c);
-        EXPECT_TRIPLE_NEAR(L, a, b, k.out[0], k.out[1], k.out[2], k.tol);
+TEST(Lab, FromXyzOnEitherSideOfTheLinearSegment) {
+    const struct {
+        Condition condition;
+        Xyz xyz;
+        Lab lab;
+        float tolerance;
+    } cases[] = {
+        // Each condition's own white is L* 100 on the neutral axis.
+        {Condition::C2, {98.074f, 100, 118.232f}, {100, 0, 0}, 2e-5f},
+        {Condition::D50_2, {96.42f, 100, 82.49f}, {100, 0, 0}, 2e-5f},
+        {Condition::D65_10, {94.811f, 100, 107.304f}, {100, 0, 0}, 2e-5f},
+        // A chromatic colour against each white: L* is the same, a* and b* follow
+        // the white's X and Z.
+        {Condition::C2, {40, 30, 20}, {61.654253f, 36.082630f, 23.276428f}, 2e-5f},
+        {Condition::D50_2, {40, 30, 20}, {61.654253f, 38.190863f, 9.175164f}, 2e-5f},
+        {Condition::D65_10, {40, 30, 20}, {61.654253f, 40.288528f, 19.642240f}, 2e-5f},
+        // Ratios to the C white just either side of 0.008856, where the two
+        // pieces differ by 3e-7 in f: X 0.0089 (cube root), Y 0.0088 (line),
+        // Z 0.02; then X 0.0088, Y 0.0089, Z 0.0088.
+        {Condition::C2, {0.872858584f, 0.879999995f, 2.36464f}, {7.948970f, 0.389400f, -12.997096f}, 1e-5f},
+        {Condition::C2, {0.863051176f, 0.889999986f, 1.04044163f}, {8.039310f, -0.389401f, 0.155760f}, 1e-5f},
+        // Well inside each piece: X 0.05, Y 0.004, Z 0.3; then X 0.004, Y 0.05, Z 0.005.
+        {Condition::C2, {4.90369987f, 0.400000006f, 35.4696007f}, {3.613168f, 99.662240f, -100.070838f}, 2e-5f},
+        {Condition::C2, {0.392295986f, 5, 0.591159999f}, {26.734808f, -99.662242f, 38.307497f}, 2e-5f},
+        // Middle grey, 116 * 0.1842 ^ 0.333333 - 16, and a neutral at Y/Yn = 0.005.
+        {Condition::C2, {98.074f * 0.1842f, 18.42f, 118.232f * 0.1842f}, {50.001647f, 0, 0}, 2e-5f},
+        {Condition::D50_2, {96.42f * 0.005f, 0.5f, 82.49f * 0.005f}, {4.516460f, 0, 0}, 2e-5f},
+        // X and Y below 0.01 count as 0.01.
+        {Condition::D65_10, {0, -3, 0.02f}, {0.090329f, 0.021309f, -0.134538f}, 2e-5f},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << int(k.condition) << ": " << k.xyz.X << " " << k.xyz.Y << " " << k.xyz.Z);
+        const Lab lab = labFromXyz(k.xyz, k.condition);
+        EXPECT_TRIPLE_NEAR(lab.L, lab.a, lab.b, k.lab.L, k.lab.a, k.lab.b, k.tolerance);
     }
-    // Low values are raised to 0.01 in the caller's variables; L* of Y = 0.01 is
-    // 116 * (7.787e-4 + 16/116) - 16 = 0.0903.
-    float X = 0.0f, Y = -3.0f, Z = 0.02f, L, a, b;
-    xyzlab(X, Y, Z, L, a, b, Condition::D65_10);
-    EXPECT_TRIPLE_NEAR(X, Y, Z, 0.01f, 0.01f, 0.02f, 0.0f);
-    EXPECT_NEAR(L, 0.0903f, 1e-4f);
 }
 
-TEST(Lab, LabToXyzUsesItsOwnWhite) {
-    const Case cases[] = {{{100, 0, 0}, {98.04f, 100, 118.1f}, 1e-3f},
-                          {{50, 0, 0}, {18.0576f, 18.4187f, 21.7524f}, 1e-3f},  // (66/116)^3 of the white
-                          // At the lowest L* Y is 0 and a negative base gives a negative cube.
-                          {{lowestLabL, -50, 20}, {-0.09804f, 0, -0.1181f}, 1e-6f}};
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.in[0]);
-        float X = -1, Y = -1, Z = -1;
-        ASSERT_TRUE(labxyz(X, Y, Z, k.in[0], k.in[1], k.in[2]));
-        EXPECT_TRIPLE_NEAR(X, Y, Z, k.out[0], k.out[1], k.out[2], k.tol);
+TEST(Lab, TristimulusValuesBelowTheFloorAreRaised) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const Xyz raised = raisedForLab({0.0099f, -3, 0.0101f});
+    EXPECT_TRIPLE_NEAR(raised.X, raised.Y, raised.Z, 0.01f, 0.01f, 0.0101f, 0.0f);
+    EXPECT_EQ(raisedForLab({0.01f, 0.01f, 0.01f}).X, 0.01f);
+    EXPECT_TRUE(std::isnan(raisedForLab({nan, 1, 1}).X));
+}
+
+TEST(Lab, BackToXyzAgainstItsOwnWhite) {
+    const struct {
+        Lab lab;
+        Xyz xyz;
+    } cases[] = {
+        {{100, 0, 0}, {98.04f, 100, 118.1f}},
+        {{50, 20, -30}, {22.14023f, 18.41865f, 43.89092f}},
+        {{30, -40, 25}, {3.109846f, 6.235906f, 2.364881f}},
+        // No linear segment: L* 5 is (21/116)^3 of the white.
+        {{5, 0, 0}, {0.5816871f, 0.5933131f, 0.7007063f}},
+        {{0, 10, -10}, {0.3861962f, 0.2624134f, 0.7838759f}},
+        // At the lowest L* Y is 0 and a negative base gives a negative cube.
+        {{lowestLabL, -50, 20}, {-0.09804f, 0, -0.1181f}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.lab.L << " " << k.lab.a << " " << k.lab.b);
+        const auto xyz = xyzFromLab(k.lab);
+        ASSERT_TRUE(xyz.has_value());
+        const float tolerance = 2e-6f * std::max(1.0f, std::fabs(k.xyz.X) + k.xyz.Y + std::fabs(k.xyz.Z));
+        EXPECT_TRIPLE_NEAR(xyz->X, xyz->Y, xyz->Z, k.xyz.X, k.xyz.Y, k.xyz.Z, tolerance);
     }
-    float X = 1, Y = 2, Z = 3;
-    EXPECT_FALSE(labxyz(X, Y, Z, -20.0f, 0.0f, 0.0f));
-    EXPECT_TRIPLE_NEAR(X, Y, Z, 1.0f, 2.0f, 3.0f, 0.0f);
+    EXPECT_FALSE(xyzFromLab({-16.001f, 0, 0}).has_value());
+    EXPECT_FALSE(xyzFromLab({std::numeric_limits<float>::quiet_NaN(), 0, 0}).has_value());
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(DialogueTest, ImportReadsTheTagAndFortyValues) {
 
     importFile("white\n" + fields([](std::size_t) { return 100.0; }, 40, 0, 0, "\n"));
     ASSERT_EQ(run("Import"), MeasureEnd::Tail);
-    const Tristimulus xyz = tris(refl, getweights());
+    const colorimetry::Xyz xyz = tristimulusOf(refl, illuminantCWeights());
     for (const auto& [value, shown] : {std::pair{xyz.X, "98.07"}, {xyz.Y, "100.00"}, {xyz.Z, "118.23"}})
         EXPECT_EQ(textio::format(value, "###.00"), shown);
 }

@@ -1,3 +1,5 @@
+// CIE to Munsell: the cell scan, the point-in-quadrilateral test, the position
+// inside a cell, and the blend of the two value levels.
 #include "munsell/cie_to_munsell.h"
 
 #include <algorithm>
@@ -5,65 +7,102 @@
 #include <limits>
 #include <memory>
 
+#include "munsell/cell_search.h"
 #include "munsell/shipped_table.h"
+#include "munsell/value_function.h"
 
 namespace tintara::munsell {
 namespace {
 
+using colorimetry::Xyz;
+using geometry::Point;
 using testkit::locate;
 using testkit::roundTrip;
 
-float valueOf(float Y, bool pwd) { return y2val(Y, pwd); }
-
-// xyy2mun of chromaticity x, y at luminance Y.
-MunsellColour locateXy(double x, double y, double Y) {
-    return locate(static_cast<float>(Y * x / y), static_cast<float>(Y), static_cast<float>(Y * (1 - x - y) / y));
+// The colour of chromaticity x, y at luminance Y.
+Xyz ofChromaticity(double x, double y, double Y) {
+    return {static_cast<float>(Y * x / y), static_cast<float>(Y), static_cast<float>(Y * (1 - x - y) / y)};
 }
 
-TEST(Y2val, InvertsTheValueFunction) {
-    for (bool pwd : {false, true}) {
-        for (float V : {0.5f, 1.0f, 5.0f, 9.0f, 9.5f}) {
-            EXPECT_NEAR(valueOf(val2y(V, pwd), pwd), V, 1e-5) << V << " " << pwd;
-        }
-    }
-    EXPECT_NEAR(valueOf(100, false), 9.9019, 5e-5);
-    EXPECT_NEAR(valueOf(100, true), 9.9999, 5e-5);
-    EXPECT_EQ(valueOf(0, false), 0);
-}
-
-TEST(CellSearch, InquadAndRefinecell) {
-    // The unit square taken clockwise, (0,0) (0,1) (1,1) (1,0): inside, on an
-    // edge, on a vertex, outside.
+TEST(CellSearch, PointInClockwiseQuad) {
+    // The unit square taken clockwise, (0,0) (0,1) (1,1) (1,0): inside, on each
+    // edge, on a vertex, just outside each edge.
     const struct {
         float x, y;
         bool in;
-    } cases[] = {{0.5f, 0.5f, true}, {0, 0.5f, true}, {1, 1, true}, {1.5f, 0.5f, false}, {-1e-6f, 0.5f, false}};
-    for (const auto& k : cases) EXPECT_EQ(inquad(k.x, k.y, 0, 0, 0, 1, 1, 1, 1, 0), k.in) << k.x;
+    } cases[] = {{0.5f, 0.5f, true},    {0, 0.5f, true},      {0.5f, 1, true},       {1, 0.5f, true},
+                 {0.5f, 0, true},       {1, 1, true},         {-1e-6f, 0.5f, false}, {0.5f, 1.001f, false},
+                 {1.001f, 0.5f, false}, {0.5f, -1e-6f, false}};
+    for (const auto& k : cases)
+        EXPECT_EQ(geometry::insideClockwiseQuad(k.x, k.y, {0, 0}, {0, 1}, {1, 1}, {1, 0}), k.in) << k.x << " " << k.y;
+    // Taken anticlockwise nothing inside passes.
+    EXPECT_FALSE(geometry::insideClockwiseQuad(0.5f, 0.5f, {0, 0}, {1, 0}, {1, 1}, {0, 1}));
+}
 
-    // Refinecell halves a triangular cell at the white, D 0.04 to the right of
-    // it and Cc 0.04 above it.
+// A table holding only triangular first cells at the white W: D 0.04 to the
+// right of it and Cc 0.04 above it, in the hue strip `strip` of `level`.
+void addFirstCell(RenotationTable& table, int level, int strip) {
+    const std::int16_t corners[4][4] = {{0, 0, 3101, 3163}, {1, 0, 3101, 3163}, {0, 1, 3501, 3163}, {1, 1, 3101, 3563}};
+    for (const auto& k : corners) std::copy(k + 2, k + 4, table.entry[level][strip + k[0]][k[1]]);
+}
+
+// The point 0.01 right of and above W lies halfway along the outer edge and
+// halfway out: hue (strip + 0.5) * 2.5, chroma 1.
+TEST(CellSearch, FindsTheCellAndTheHalfwayPointInIt) {
     auto table = std::make_unique<RenotationTable>();
-    const int level = 3, h = 6;
-    const std::int16_t corners[4][4] = {
-        {h, 0, 3101, 3163}, {h + 1, 0, 3101, 3163}, {h, 1, 3501, 3163}, {h + 1, 1, 3101, 3563}};
-    for (const auto& k : corners) std::copy(k + 2, k + 4, table->entry[level][k[0]][k[1]]);
-    const Cell cell = findcell(*table, 0.3201f, 0.3263f, level);
-    EXPECT_TRUE(cell.h == h && cell.c == 0);
-    const HueChroma hc = refinecell(*table, 0.3201f, 0.3263f, level, cell);
-    EXPECT_NEAR(hc.H, (h + 0.5) * 2.5, 1e-5);  // fh = 0.5
-    EXPECT_NEAR(hc.C, 0.5 * 2, 1e-5);          // fc = 0.5
+    addFirstCell(*table, 3, 6);
+    const search::TableCorners corners{*table};
+    const search::Cell cell = search::findCellHolding(corners, 0.3201f, 0.3263f, 3);
+    EXPECT_TRUE(cell.h == 6 && cell.c == 0);
+    const search::HueChroma hc = search::positionInCell(corners, 0.3201f, 0.3263f, 3, cell);
+    EXPECT_NEAR(hc.hue, 6.5 * 2.5, 1e-5);
+    EXPECT_NEAR(hc.chroma, 1, 1e-5);
+    EXPECT_EQ(search::findCellHolding(corners, 0.3201f, 0.3263f, 4).h, search::notFound);
+    EXPECT_EQ(search::findCellHolding(corners, 0.2f, 0.3263f, 3).h, search::notFound);
+}
+
+// 5R 5/4 lies on the edge between the strips 2.5R..5R and 5R..7.5R: the scan
+// meets the lower one first.
+TEST(CellSearch, AColourOnAStripBoundaryBelongsToTheLowerStrip) {
+    const RenotationTable& t = testkit::shippedTable();
+    const float x = static_cast<float>(t.x(5, 2, 2) / 10000.0), y = static_cast<float>(t.y(5, 2, 2) / 10000.0);
+    const search::Cell cell = search::findCellHolding(search::TableCorners{t}, x, y, 5);
+    EXPECT_TRUE(cell.h == 1 && cell.c == 1) << cell.h << " " << cell.c;
+}
+
+// Level hues across the R/RP seam are blended on the same turn, whichever
+// level holds the RP side: at value 3.25 one level gives 98.75 and the other
+// 1.25, so the blend is 0.75 * 98.75 + 0.25 * 101.25 = 99.375, or 0.75 *
+// 101.25 + 0.25 * 98.75 = 100.625, folded to 0.625.
+TEST(XyzToMunsell, LevelHuesAcrossTheSeamBlendOnOneTurn) {
+    const Xyz colour = ofChromaticity(0.3201, 0.3263, yFromValue(3.25f, false));
+    const struct {
+        int lowerStrip, upperStrip;
+        float hue;
+    } cases[] = {{39, 0, 99.375f}, {0, 39, 0.625f}};
+    for (const auto& k : cases) {
+        auto table = std::make_unique<RenotationTable>();
+        addFirstCell(*table, 3, k.lowerStrip);
+        addFirstCell(*table, 4, k.upperStrip);
+        const auto m = xyzToMunsell(*table, colour, false);
+        ASSERT_TRUE(m.has_value());
+        EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
+        EXPECT_NEAR(m->colour.value, 3.25, 1e-5);
+        EXPECT_NEAR(m->colour.hue, k.hue, 1e-3) << k.lowerStrip;
+        EXPECT_NEAR(m->colour.chroma, 1, 1e-5);
+    }
 }
 
 // A whole value with an even chroma lies on the edge between two chroma
 // cells, a hue on the 2.5 grid on the edge between two hue strips. Halving
 // such a point could once send it to the far side of its cell (these missed
 // by 0.65 to 2.1).
-TEST(Xyy2mun, ColoursOnCellEdgesComeBack) {
+TEST(XyzToMunsell, ColoursOnCellEdgesComeBack) {
     const float onEdges[][2] = {{0.7f, 2}, {0.4f, 10}, {5, 6.5f}, {72.5f, 0.5f}, {40, 4.5f}};
     for (const auto& [H, C] : onEdges) {
-        const MunsellColour m = roundTrip(H, 1, C);
-        EXPECT_NEAR(m.H, H, 1e-3) << H << " 1/" << C;
-        EXPECT_NEAR(m.C, C, 1e-3) << H << " 1/" << C;
+        const MunsellMatch m = roundTrip(H, 1, C);
+        EXPECT_NEAR(m.colour.hue, H, 1e-3) << H << " 1/" << C;
+        EXPECT_NEAR(m.colour.chroma, C, 1e-3) << H << " 1/" << C;
     }
 }
 
@@ -71,14 +110,16 @@ TEST(Xyy2mun, ColoursOnCellEdgesComeBack) {
 // of the way from 2.5GY 1/4 (.4390 .6150) to 2.5GY 1/6 (.4800 .7230). The strip
 // below ends at 10Y 1/4, so no cell lies across that edge: rounding that puts
 // the colour just outside must not lose it.
-TEST(Xyy2mun, ColourOnAnEdgeWhereTheDataEnd) {
-    const testkit::Forward f = testkit::forward(32.5f, 1, 4.5f);
-    EXPECT_NEAR(f.x, 0.44925, 1e-6);
-    EXPECT_NEAR(f.y, 0.6420, 1e-6);
-    const MunsellColour m = locate(f.X, f.Y, f.Z);
-    EXPECT_TRUE(m.lowerFound && m.upperFound);
-    EXPECT_NEAR(m.H, 32.5, 0.05);
-    EXPECT_NEAR(m.C, 4.5, 0.05);
+TEST(XyzToMunsell, ColourOnAnEdgeWhereTheDataEnd) {
+    const auto f = testkit::forward(32.5f, 1, 4.5f);
+    ASSERT_TRUE(f.has_value());
+    EXPECT_NEAR(f->xy.x, 0.44925, 1e-6);
+    EXPECT_NEAR(f->xy.y, 0.6420, 1e-6);
+    const auto m = locate(f->xyz);
+    ASSERT_TRUE(m.has_value());
+    EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
+    EXPECT_NEAR(m->colour.hue, 32.5, 0.05);
+    EXPECT_NEAR(m->colour.chroma, 4.5, 0.05);
 
     // A few float steps (3e-7) outside that edge is rounding; a tenth of a
     // table unit (1e-5) outside it, towards 10Y, is outside the data.
@@ -86,40 +127,43 @@ TEST(Xyy2mun, ColourOnAnEdgeWhereTheDataEnd) {
     for (const double shift : {3e-7, 1e-5, 1e-4}) {
         const auto x = static_cast<float>(0.44925 + shift * ey / len);
         const auto y = static_cast<float>(0.6420 - shift * ex / len);
-        EXPECT_EQ(findcell(testkit::shippedTable(), x, y, 1).h, shift < 1e-6 ? 13 : 40) << shift;
+        EXPECT_EQ(search::findCellHolding(search::TableCorners{testkit::shippedTable()}, x, y, 1).h,
+                  shift < 1e-6 ? 13 : search::notFound)
+            << shift;
     }
 }
 
-TEST(Xyy2mun, SeamWhiteTopValuesAndInvalidInput) {
-    for (float H : {99.5f, 0.5f}) {  // either side of the R/RP seam, between two values
-        const MunsellColour m = roundTrip(H, 5.5f, 6);
-        EXPECT_NEAR(m.H, H, 0.1);
-        EXPECT_NEAR(m.C, 6, 0.1);
-    }
+TEST(XyzToMunsell, WhiteTopValuesNotFoundAndInvalidInput) {
     // Exactly the chromaticity of the white: the first corner of the first cell.
-    MunsellColour m = locate(31.01f, 31.63f, 37.36f);
-    EXPECT_TRUE(m.lowerFound && m.upperFound && std::fabs(m.H) < 1e-4 && std::fabs(m.C) < 1e-4);
+    auto m = locate({31.01f, 31.63f, 37.36f});
+    ASSERT_TRUE(m.has_value());
+    EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
+    EXPECT_LT(std::fabs(m->colour.hue), 1e-4);
+    EXPECT_LT(std::fabs(m->colour.chroma), 1e-4);
 
     // Value above 10, located on level 10 alone: 10RP 10/2 is x .3220 y .3160.
-    m = locateXy(0.3220, 0.3160, 105);
-    EXPECT_NEAR(m.V, valueOf(105, false), 1e-6);
-    EXPECT_TRUE(m.lowerFound && m.upperFound);
-    EXPECT_TRUE(m.H < 1e-3 || m.H > 100 - 1e-3) << m.H;
-    EXPECT_NEAR(m.C, 2, 1e-3);
+    m = locate(ofChromaticity(0.3220, 0.3160, 105));
+    ASSERT_TRUE(m.has_value());
+    EXPECT_NEAR(m->colour.value, valueFromY(105, false), 1e-6);
+    EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
+    EXPECT_TRUE(m->colour.hue < 1e-3 || m->colour.hue > 100 - 1e-3) << m->colour.hue;
+    EXPECT_NEAR(m->colour.chroma, 2, 1e-3);
 
-    m = locateXy(0.7, 0.1, 20);
-    EXPECT_FALSE(m.lowerFound || m.upperFound);
-    EXPECT_TRUE(m.H >= 0 && m.H <= 2.5f) << m.H;  // both levels give 100..102.5, folded once
+    // Far outside the data at both levels: the not-found cell gives 100..102.5,
+    // folded once.
+    m = locate(ofChromaticity(0.7, 0.1, 20));
+    ASSERT_TRUE(m.has_value());
+    EXPECT_FALSE(m->lowerLevelHeld || m->upperLevelHeld);
+    EXPECT_TRUE(m->colour.hue >= 0 && m->colour.hue <= 2.5f) << m->colour.hue;
 
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float invalid[][3] = {{0, 0, 0}, {-5, 1, 2}, {nan, 10, 10}, {10, nan, 10}};
-    for (const auto& [X, Y, Z] : invalid) {
-        m = locate(X, Y, Z);
-        EXPECT_TRUE(m.H == 0 && m.V == 0 && m.C == 0 && !m.lowerFound && !m.upperFound) << X;
-    }
-    float Y = -5;  // raised to 0 in the caller's variable
-    EXPECT_EQ(xyy2mun(10, Y, 10, testkit::shippedTable(), false).V, 0);
-    EXPECT_EQ(Y, 0);
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    for (const Xyz& bad :
+         {Xyz{0, 0, 0}, Xyz{-5, 1, 2}, Xyz{nan, 10, 10}, Xyz{10, nan, 10}, Xyz{10, -inf, 10}, Xyz{1e30f, 1e30f, 1e30f}})
+        EXPECT_FALSE(locate(bad).has_value()) << bad.X << " " << bad.Y << " " << bad.Z;
+    // A negative Y counts as 0: value 0, and the chromaticity of (10, 0, 10).
+    m = locate({10, -5, 10});
+    ASSERT_TRUE(m.has_value());
+    EXPECT_EQ(m->colour.value, 0);
 }
 
 }  // namespace

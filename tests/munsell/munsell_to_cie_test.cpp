@@ -1,8 +1,13 @@
+// The value function both ways, and Munsell to CIE. Expected chromaticities
+// are interpolated by hand in the shipped table (hue, then chroma, then value),
+// X = Y x / y and Z = Y / y - X - Y, and carried to D50 and D65/10 by the
+// Bradford transform worked in double.
 #include "munsell/munsell_to_cie.h"
 
 #include <limits>
 
 #include "munsell/shipped_table.h"
+#include "munsell/value_function.h"
 
 namespace tintara::munsell {
 namespace {
@@ -10,67 +15,90 @@ namespace {
 using colorimetry::Condition;
 using testkit::forward;
 
-TEST(Val2y, RenotationValueFunction) {
+// The polynomial by hand; to their four figures these are the luminances of the
+// 1943 renotation (1.21, 3.126, 6.555, 12.00, 19.77, 30.05, 43.06, 59.10,
+// 78.66, 102.57 for values 1 to 10).
+TEST(ValueFunction, BothWaysAcrossTheScale) {
     const struct {
         float V;
-        bool pwd;
-        double Y, tolerance;
-    } cases[] = {{1, false, 1.2101, 1e-4},   {5, false, 19.7661, 1e-4},  {9.5f, false, 90.0092, 1e-4},
-                 {10, false, 102.568, 1e-3}, {10, true, 100.0038, 1e-4}, {0, false, 0, 0}};
-    for (const auto& k : cases) EXPECT_NEAR(val2y(k.V, k.pwd), k.Y, k.tolerance) << k.V;
-}
-
-TEST(Mun2xyz, InterpolatesTheRenotationTable) {
-    // Neutral of value 5: the C white, Y of value 5, X = Y x / y, Z = Y / y - X - Y.
-    const testkit::Forward n = forward(0, 5, 0);
-    EXPECT_TRUE(n.present && n.x == 0.3101f && n.y == 0.3163f);
-    EXPECT_NEAR(n.Y, 19.766, 1e-3);
-    EXPECT_NEAR(n.X, 19.379, 1e-3);
-    EXPECT_NEAR(n.Z, 23.347, 1e-3);
-    EXPECT_NEAR(forward(0, 5, 0, Condition::C2, true).Y, 19.272, 1e-3);
-    // Under D50 it is carried by the Bradford transform from the C white
-    // (98.074, 100, 118.232) to the D50 white (96.42, 100, 82.49); by hand
-    // 19.0528, 19.7664, 16.2893, x .34573, y .35868.
-    const testkit::Forward d50 = forward(0, 5, 0, Condition::D50_2);
-    EXPECT_NEAR(d50.X, 19.0528, 1e-3);
-    EXPECT_NEAR(d50.Z, 16.2893, 1e-3);
-    EXPECT_NEAR(d50.x, 0.34573, 1e-5);
-    EXPECT_NEAR(d50.y, 0.35868, 1e-5);
-
-    // A sample (5PB 5/10) and interpolations by hand between 10RP 5/2 .3332
-    // .3131, 6/2 .3292 .3141, 2.5R 5/2 .3360 .3158, 5PB 5/12 .1918 .1858, 6/10
-    // .2197 .2188 and 6/12 .2026 .1999.
-    const struct {
-        float H, V, C;
-        double x, y;
-    } cases[] = {{75, 5, 10, 0.2080, 0.2041},
-                 {1.25f, 5, 2, 0.3346, 0.31445},
-                 {0, 5, 1, 0.32165, 0.3147},
-                 {0, 5.5f, 2, 0.3312, 0.3136},
-                 {75, 5.5f, 11, 0.205525, 0.20215}};
+        double Y, Ypwd;
+    } cases[] = {
+        {0.25f, 0.29469, 0.28732}, {0.5f, 0.58182, 0.56728}, {1, 1.21013, 1.17988},      {1.7f, 2.42250, 2.36194},
+        {2, 3.12619, 3.04803},     {2.4f, 4.28224, 4.17519}, {3, 6.55497, 6.39109},      {3.4f, 8.47086, 8.25909},
+        {4, 12.00075, 11.70073},   {5, 19.76612, 19.27197},  {6, 30.05289, 29.30156},    {7, 43.06283, 41.98626},
+        {8, 59.09864, 57.62118},   {9, 78.66471, 76.69809},  {9.5f, 90.00919, 87.75896}, {10, 102.56800, 100.00380}};
     for (const auto& k : cases) {
-        const testkit::Forward r = forward(k.H, k.V, k.C);
-        EXPECT_NEAR(r.x, k.x, 1e-6) << k.H << " " << k.V << "/" << k.C;
-        EXPECT_NEAR(r.y, k.y, 1e-6) << k.H << " " << k.V << "/" << k.C;
-        EXPECT_NEAR(r.Y, val2y(k.V, false), 1e-5);
+        SCOPED_TRACE(k.V);
+        EXPECT_NEAR(yFromValue(k.V, false), k.Y, 1e-5 * k.Y + 5e-6);
+        EXPECT_NEAR(yFromValue(k.V, true), k.Ypwd, 1e-5 * k.Y + 5e-6);
+        EXPECT_NEAR(valueFromY(static_cast<float>(k.Y), false), k.V, 5e-6);
+        EXPECT_NEAR(valueFromY(static_cast<float>(k.Ypwd), true), k.V, 5e-6);
     }
-
-    // Values above 9.5 are converted as 9.5, in the caller's variable too.
-    const testkit::Forward top = forward(0, 10, 2);
-    EXPECT_TRUE(top.present && top.V == 9.5f);
-    EXPECT_NEAR(top.Y, 90.0092, 1e-3);
+    // Y = 100 is value 9.90187 (9.99985 with the perfect white), found by
+    // bisection of the polynomial; 0 stays 0, and a negative Y counts as 0.
+    EXPECT_NEAR(valueFromY(100, false), 9.901868, 5e-6);
+    EXPECT_NEAR(valueFromY(100, true), 9.999853, 5e-6);
+    // Far above white (an XYZ entry may hold any Y) the start lies far from the
+    // answer, and only the full 15 steps reach it: 19.32155 for Y = 1000.
+    EXPECT_NEAR(valueFromY(1000, false), 19.32155, 5e-5);
+    EXPECT_EQ(valueFromY(0, false), 0);
+    EXPECT_EQ(valueFromY(-3, true), 0);
 }
 
-TEST(Mun2xyz, AbsentColoursLeaveChromaticityAlone) {
+struct Case {
+    float H, V, C;
+    Condition condition;
+    colorimetry::Xyz xyz;
+    colorimetry::Chromaticity xy;
+};
+
+TEST(MunsellToXyz, InterpolatesInEveryDirectionUnderEachCondition) {
+    const Case cases[] = {
+        // A sample (5PB 5/10), then a hue, a chroma and a value between samples.
+        {75, 5, 10, Condition::C2, {20.14382f, 19.76612f, 56.93535f}, {0.2080f, 0.2041f}},
+        {1.25f, 5, 2, Condition::C2, {21.03274f, 19.76612f, 22.06049f}, {0.3346f, 0.31445f}},
+        {0, 5, 1, Condition::C2, {20.20265f, 19.76612f, 22.84065f}, {0.32165f, 0.3147f}},
+        {0, 5.5f, 2, Condition::C2, {25.96256f, 24.5829f, 27.8439f}, {0.3312f, 0.3136f}},
+        // Between samples in all three at once.
+        {75, 5.5f, 11, Condition::C2, {24.99333f, 24.5829f, 72.03101f}, {0.205525f, 0.20215f}},
+        {62.5f, 3.4f, 5, Condition::C2, {6.536286f, 8.47086f, 16.35247f}, {0.20843f, 0.27012f}},
+        {43.7f, 1.7f, 7.3f, Condition::C2, {0.8731056f, 2.422498f, 1.492094f}, {0.1823644f, 0.5059839f}},
+        // Either side of the 9.5 ceiling: 9.6 is converted as 9.5.
+        {12.3f, 9.4f, 3, Condition::C2, {91.08768f, 87.6479f, 83.18735f}, {0.3477652f, 0.3346324f}},
+        {12.3f, 9.6f, 3, Condition::C2, {93.51956f, 90.00919f, 85.38257f}, {0.347771f, 0.334717f}},
+        // Carried from C to D50 and D65/10, with the adapted chromaticity.
+        {75, 5, 10, Condition::D50_2, {17.88823f, 19.14425f, 39.46852f}, {0.23383f, 0.2502483f}},
+        {5, 4, 12, Condition::D50_2, {21.28494f, 12.31303f, 3.931769f}, {0.5671486f, 0.3280873f}},
+        {43.7f, 1.7f, 7.3f, Condition::D50_2, {0.8563537f, 2.422784f, 1.069149f}, {0.1969405f, 0.5571813f}},
+        {75, 5, 10, Condition::D65_10, {19.02326f, 19.63444f, 51.56414f}, {0.2108499f, 0.217624f}},
+        {5, 4, 12, Condition::D65_10, {20.29932f, 11.91903f, 5.162629f}, {0.5430387f, 0.3188528f}},
+        {43.7f, 1.7f, 7.3f, Condition::D65_10, {0.8269011f, 2.446534f, 1.364693f}, {0.1782834f, 0.5274831f}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.H << " " << k.V << "/" << k.C << " under " << int(k.condition));
+        const auto r = forward(k.H, k.V, k.C, k.condition);
+        ASSERT_TRUE(r.has_value());
+        EXPECT_NEAR(r->xy.x, k.xy.x, 1e-6);
+        EXPECT_NEAR(r->xy.y, k.xy.y, 1e-6);
+        EXPECT_NEAR(r->xyz.X, k.xyz.X, 1e-5 * k.xyz.X + 1e-5);
+        EXPECT_NEAR(r->xyz.Y, k.xyz.Y, 1e-5 * k.xyz.Y + 1e-5);
+        EXPECT_NEAR(r->xyz.Z, k.xyz.Z, 1e-5 * k.xyz.Z + 1e-5);
+    }
+    // The neutral of value 5 with the perfect white: Y 19.272, the C white's x, y.
+    const auto pwd = forward(0, 5, 0, Condition::C2, true);
+    ASSERT_TRUE(pwd.has_value());
+    EXPECT_NEAR(pwd->xyz.Y, 19.27197, 1e-4);
+    EXPECT_TRUE(pwd->xy.x == 0.3101f && pwd->xy.y == 0.3163f);
+    EXPECT_EQ(valueConverted(9.6f), 9.5f);
+    EXPECT_EQ(valueConverted(9.4f), 9.4f);
+}
+
+TEST(MunsellToXyz, ColoursOutsideTheDataAreAbsent) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float absent[][3] = {{100, 5, 2},   {5, 5, 40},  {5, 0.5f, 2}, {-0.1f, 5, 2}, {5, -1, 2},
-                               {5, 5, -0.5f}, {nan, 5, 2}, {5, nan, 2},  {5, 5, nan}};
-    for (const auto& [H, V, C] : absent) {
-        const testkit::Forward r = forward(H, V, C);
-        EXPECT_FALSE(r.present) << H << " " << V << " " << C;
-        EXPECT_TRUE(r.X == 0 && r.Y == 0 && r.Z == 0 && r.x == -7 && r.y == -7);
-    }
-    EXPECT_TRUE(forward(0, 5, 2).present);  // the same point as the absent 100
+                               {5, 5, -0.5f}, {nan, 5, 2}, {5, nan, 2},  {5, 5, nan},   {5, 5, 60}};
+    for (const auto& [H, V, C] : absent) EXPECT_FALSE(forward(H, V, C).has_value()) << H << " " << V << " " << C;
+    EXPECT_TRUE(forward(0, 5, 2).has_value());  // the same point as the absent 100
 }
 
 }  // namespace

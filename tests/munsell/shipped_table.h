@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "munsell/cie_to_munsell.h"
 #include "munsell/munsell_to_cie.h"
@@ -15,44 +16,49 @@ namespace tintara::munsell::testkit {
 
 inline const RenotationTable& shippedTable() {
     static const std::unique_ptr<RenotationTable> table = [] {
-        auto t = std::make_unique<RenotationTable>();
         std::ifstream in(TINTARA_SOURCE_DIR "/data/Vezedu.dat", std::ios::binary);
-        loadRenotationTable(in, *t);
-        return t;
+        auto loaded = loadRenotationTable(in);
+        return loaded.table ? std::move(loaded.table) : std::make_unique<RenotationTable>();
     }();
     return *table;
 }
 
-struct Forward {
-    bool present;
-    float V, X, Y, Z, x, y;
-};
-
-// mun2xyz on the shipped table; x and y start at -7 to show when they are left alone.
-inline Forward forward(float H, float V, float C, colorimetry::Condition condition = colorimetry::Condition::C2,
-                       bool pwd = false) {
-    Forward r{false, V, -1, -1, -1, -7, -7};
-    r.present = mun2xyz(shippedTable(), H, r.V, C, r.X, r.Y, r.Z, r.x, r.y, condition, pwd);
-    return r;
+inline const RenotationCorners& shippedCorners() {
+    static const RenotationCorners corners(shippedTable());
+    return corners;
 }
 
-// xyy2mun on the float corners; with onTableToo also on the table itself,
+// munsellToXyz on the shipped table.
+inline std::optional<colorimetry::XyzXy> forward(float H, float V, float C,
+                                                 colorimetry::Condition condition = colorimetry::Condition::C2,
+                                                 bool pwd = false) {
+    return munsellToXyz(shippedTable(), {H, V, C}, condition, pwd);
+}
+
+// xyzToMunsell on the float corners; with onTableToo also on the table itself,
 // which must give the same answer.
-inline MunsellColour locate(float X, float Y, float Z, bool onTableToo = true) {
-    static const RenotationCorners corners(shippedTable());
-    float y = Y;
-    const MunsellColour m = xyy2mun(X, y, Z, corners, false);
+inline std::optional<MunsellMatch> locate(colorimetry::Xyz xyz, bool onTableToo = true) {
+    const auto m = xyzToMunsell(shippedCorners(), xyz, false);
     if (!onTableToo) return m;
-    const MunsellColour n = xyy2mun(X, y = Y, Z, shippedTable(), false);
-    EXPECT_TRUE(m.H == n.H && m.V == n.V && m.C == n.C && m.lowerFound == n.lowerFound && m.upperFound == n.upperFound)
-        << X << " " << Y << " " << Z;
+    const auto n = xyzToMunsell(shippedTable(), xyz, false);
+    EXPECT_EQ(m.has_value(), n.has_value());
+    if (m && n) {
+        EXPECT_TRUE(m->colour.hue == n->colour.hue && m->colour.value == n->colour.value &&
+                    m->colour.chroma == n->colour.chroma && m->lowerLevelHeld == n->lowerLevelHeld &&
+                    m->upperLevelHeld == n->upperLevelHeld)
+            << xyz.X << " " << xyz.Y << " " << xyz.Z;
+    }
     return m;
 }
 
-inline MunsellColour roundTrip(float H, float V, float C, bool onTableToo = true) {
-    const Forward f = forward(H, V, C);
-    EXPECT_TRUE(f.present) << H << " " << V << "/" << C;
-    return locate(f.X, f.Y, f.Z, onTableToo);
+// Munsell to XYZ under C and back; the colour must be in the data.
+inline MunsellMatch roundTrip(float H, float V, float C, bool onTableToo = true) {
+    const auto f = forward(H, V, C);
+    EXPECT_TRUE(f.has_value()) << H << " " << V << "/" << C;
+    if (!f) return {};
+    const auto m = locate(f->xyz, onTableToo);
+    EXPECT_TRUE(m.has_value()) << H << " " << V << "/" << C;
+    return m.value_or(MunsellMatch{});
 }
 
 }  // namespace tintara::munsell::testkit

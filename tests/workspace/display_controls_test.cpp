@@ -19,7 +19,7 @@ TEST_F(DisplayControlsTest, GammaBoxAndBarKeepEachOtherInStep) {
     const std::string red = w().Text1[0].text();
     retype(w().Text5, "2.5");
     EXPECT_EQ(w().VScroll8.value(), 25);
-    EXPECT_FLOAT_EQ(w().display.exponent[1], 1.0f / 2.5f);
+    EXPECT_FLOAT_EQ(w().display().exponent[1], 1.0f / 2.5f);
     EXPECT_NE(w().Text1[0].text(), red);  // the current colour is redrawn
 
     w().VScroll8.setValue(22);
@@ -30,16 +30,16 @@ TEST_F(DisplayControlsTest, GammaBoxAndBarKeepEachOtherInStep) {
     for (const char* ignored : {"0.8", "4", "", "abc"}) {
         w().Text5.setText(ignored);
         EXPECT_EQ(w().VScroll8.value(), 23) << ignored;
-        EXPECT_FLOAT_EQ(w().display.exponent[2], 1.0f / 2.3f) << ignored;
+        EXPECT_FLOAT_EQ(w().display().exponent[2], 1.0f / 2.3f) << ignored;
     }
 }
 
 TEST_F(DisplayControlsTest, WhiteBalanceTintsTheWindowWithoutReconverting) {
     const std::string rgb = w().Text1[0].text() + w().Text1[2].text();
     w().VScroll7.setValue(50);
-    EXPECT_FLOAT_EQ(w().display.gain[1], 1.0f);
-    EXPECT_NEAR(w().display.gain[2], 0.694, 0.001);
-    EXPECT_FLOAT_EQ(w().display.gain[3], 0.5f);
+    EXPECT_FLOAT_EQ(w().display().gain[1], 1.0f);
+    EXPECT_NEAR(w().display().gain[2], 0.694, 0.001);
+    EXPECT_FLOAT_EQ(w().display().gain[3], 0.5f);
     EXPECT_EQ(w().Text12[0].backColor(), (ui::Rgb{255, 177, 128}));
     EXPECT_EQ(w().Text3.backColor(), (ui::Rgb{255, 177, 128}));
     EXPECT_EQ(w().Label8.backColor(), (ui::Rgb{200, 139, 100}));

@@ -1,6 +1,8 @@
 // The X Y Z, x y, L*a*b*, RGB and CMYK entries.
 #include "main_window_fixture.h"
 
+#include <functional>
+
 #include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
@@ -47,6 +49,16 @@ TEST_F(EntriesTest, CmykEntry) {
     EXPECT_EQ(joined(w().Text1), "255,255,255");
 }
 
+// Value 0 (Y = 0, Newton leaves 0 as it is) and value 0.41 (Y = 0.5) are
+// shown as 0.50, the lowest value the boxes and the value bar take.
+TEST_F(EntriesTest, VeryDarkColoursShowValueOneHalf) {
+    for (const char* Y : {"0", "0.5"}) {
+        enter(EntryForm::Xyz, {"1", Y, "1"});
+        EXPECT_EQ(w().Text12[1].text(), "0.50") << Y;
+        EXPECT_EQ(w().VScroll2.value(), 1) << Y;
+    }
+}
+
 TEST_F(EntriesTest, XyEntryKeepsYAndRewritesXAndZ) {
     enter(EntryForm::Xy, {"0.3101", "0.3163", "20"});
     // X = x Y / y = 19.608, Z = (1 - x - y) Y / y = 23.623; Y stays as typed.
@@ -67,12 +79,23 @@ TEST_F(EntriesTest, XyzEntryFindsTheNotationAndLeavesTheDifferencePanel) {
     EXPECT_NE(w().Text6[3].text(), dL);
 }
 
-TEST_F(EntriesTest, LabEntryIsReadAgainstTheCWhite) {
+// L*a*b* is read against 98.04, 100, 118.1 and, under D50 or D65/10, carried
+// back to C by the Bradford transform (worked by hand in double).
+TEST_F(EntriesTest, LabEntryIsReadAgainstTheCWhiteAndCarriedBackToC) {
     enter(EntryForm::Lab, {"100", "0", "0"});
     EXPECT_EQ(joined(w().Text11), "98.04,100.00,118.10");
-    w().Option1[1].select();
-    enter(EntryForm::Lab, {"100", "0", "0"});
-    EXPECT_NE(w().Text11[2].text(), "118.10");  // carried back to C from D50
+    const struct {
+        int button;
+        const char *white, *blue;
+    } cases[] = {{1, "102.52,100.90,169.86", "24.62,19.09,63.44"}, {2, "101.50,100.09,130.18", "23.16,18.58,48.48"}};
+    for (const auto& k : cases) {
+        w().Option1[k.button].select();
+        enter(EntryForm::Lab, {"100", "0", "0"});
+        EXPECT_EQ(joined(w().Text11), k.white) << k.button;
+        enter(EntryForm::Lab, {"50", "20", "-30"});
+        EXPECT_EQ(joined(w().Text11), k.blue) << k.button;
+        EXPECT_EQ(joined(w().Text15), "50,20,-30");  // the typed boxes stay
+    }
 }
 
 TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
@@ -104,6 +127,68 @@ TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
     EXPECT_NE(w().Text3.text().find("70000"), std::string::npos);
     EXPECT_EQ(w().Text1[0].text(), "70000");
     EXPECT_EQ(w().VScroll4.value(), std::stoi(before[11].second));
+}
+
+// Every way a colour reaches the window clears "Out of RGB Range" once the new
+// colour can be shown. Each path starts from a saturated red outside the
+// display (X Y Z 80, 30, 5), with the Munsell boxes holding 5R 5/4 where the
+// path converts them.
+TEST_F(EntriesTest, EveryEntryPathClearsTheGamutMessage) {
+    auto differentFrom = [](int now, int a, int b) { return now == a ? b : a; };
+    const struct {
+        const char* path;
+        std::function<void(workspace::Form1&)> enter;
+    } paths[] = {
+        {"Munsell",
+         [&](auto&) {
+             enter(EntryForm::Munsell, {"5R", "5", "4"});
+         }},
+        {"XYZ",
+         [&](auto&) {
+             enter(EntryForm::Xyz, {"20", "20", "22"});
+         }},
+        {"x y",
+         [&](auto&) {
+             enter(EntryForm::Xy, {"0.3101", "0.3163", "20"});
+         }},
+        {"L*a*b*",
+         [&](auto&) {
+             enter(EntryForm::Lab, {"50", "10", "10"});
+         }},
+        {"RGB",
+         [&](auto&) {
+             enter(EntryForm::Rgb, {"120", "90", "60"});
+         }},
+        {"CMYK",
+         [&](auto&) {
+             enter(EntryForm::Cmyk, {"10", "20", "30", "0"});
+         }},
+        {"hue bar", [&](auto& f) { f.VScroll1.setValue(differentFrom(f.VScroll1.value(), 20, 30)); }},
+        {"value bar", [&](auto& f) { f.VScroll2.setValue(differentFrom(f.VScroll2.value(), 10, 12)); }},
+        {"chroma bar", [&](auto& f) { f.VScroll3.setValue(differentFrom(f.VScroll3.value(), 4, 6)); }},
+        {"R bar", [&](auto& f) { f.VScroll4.setValue(differentFrom(f.VScroll4.value(), 120, 130)); }},
+        {"illuminant", [&](auto& f) { f.Option1[2].select(); }},
+        {"gamma", [&](auto& f) { f.VScroll8.setValue(25); }},
+        {"swatch",
+         [&](auto& f) {
+             f.Picture1.fill(ui::Rgb{120, 90, 60});
+             f.Picture1.mouseDown(ui::MouseButton::Left, 0, 300, 300);
+         }},
+    };
+    for (const auto& p : paths) {
+        enter(EntryForm::Xyz, {"80", "30", "5"});
+        ASSERT_EQ(w().Label19.caption(), "Out of RGB Range") << p.path;
+        ASSERT_TRUE(w().outOfGamut()) << p.path;
+        w().Text12[0].setText("5R");
+        w().Text12[1].setText("5");
+        w().Text12[2].setText("4");
+        p.enter(w());
+        EXPECT_EQ(w().Label19.caption(), "") << p.path;
+        EXPECT_FALSE(w().outOfGamut()) << p.path;
+        EXPECT_NE(joined(w().Text1), "0,0,0") << p.path;
+        w().Option1[0].select();
+        w().VScroll8.setValue(22);
+    }
 }
 
 TEST_F(EntriesTest, TypedEntryMatchesTheStartUpConversion) {

@@ -106,7 +106,7 @@ TEST_F(MunsellEntryTest, StandardAndDifferencePanelSequence) {
     enterMunsell("5R", "5", "4");
     const std::string L = w().Text15[0].text();
     w().Command4.click();
-    EXPECT_TRUE(w().deltaMode);
+    EXPECT_TRUE(w().deltaMode());
     EXPECT_EQ(w().Command4.caption(), "DE");
     EXPECT_TRUE(w().Text8.visible());
     EXPECT_TRUE(w().Picture3.visible());
@@ -119,7 +119,7 @@ TEST_F(MunsellEntryTest, StandardAndDifferencePanelSequence) {
     EXPECT_NE(w().Text6[6].text(), ".00");
 
     w().Command4.click();
-    EXPECT_FALSE(w().deltaMode);
+    EXPECT_FALSE(w().deltaMode());
     EXPECT_EQ(w().Command4.caption(), "STD");
     EXPECT_FALSE(w().Text6[6].visible());
     enterMunsell("5R", "7", "4");  // becomes the new standard
@@ -131,8 +131,8 @@ TEST_F(MunsellEntryTest, DifferenceIsTakenFromTheShownTwoDecimalDifferences) {
     w().Command4.click();
     workspace::typeEntry(w(), workspace::EntryForm::Lab, {"51", "12", "8"});
     EXPECT_EQ(joined(w().Text6), "50.00,10.00,10.00,1.00,2.00,-2.00,3.00");
-    EXPECT_EQ(w().labPair[0][0], 50.0f);
-    EXPECT_EQ(w().labPair[1][1], 12.0f);
+    EXPECT_EQ(w().labPair()[0][0], 50.0f);
+    EXPECT_EQ(w().labPair()[1][1], 12.0f);
 }
 
 }  // namespace tintara::testkit

@@ -1,0 +1,11 @@
+// The exit statuses of tintara-cli.
+#pragma once
+
+namespace tintara::cli {
+
+inline constexpr int exitDone = 0;         // the command did what it was asked
+inline constexpr int exitRefused = 1;      // an entry was refused or a measurement or save failed
+inline constexpr int exitUsage = 2;        // the command line was not understood
+inline constexpr int exitStartFailed = 3;  // the window could not start, or an option value was refused
+
+}  // namespace tintara::cli
