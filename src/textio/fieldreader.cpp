@@ -50,9 +50,15 @@ std::optional<std::string> FieldReader::field() {
     if (quoted) {
         // A quote left open closes at the line end, so one stray quote cannot
         // swallow the rest of the file.
+        // A doubled quote inside stands for one quote.
         get();
-        while (peek() != endOfInput && peek() != '"' && !isLineEnd(peek())) text += char(get());
-        if (peek() == '"') get();
+        for (;;) {
+            while (peek() != endOfInput && peek() != '"' && !isLineEnd(peek())) text += char(get());
+            if (peek() != '"') break;
+            get();
+            if (peek() != '"') break;
+            text += char(get());
+        }
     }
     // Up to the delimiter: the field itself, or what trails a closing quote.
     std::string rest;

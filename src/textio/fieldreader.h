@@ -9,8 +9,8 @@ namespace tintara::textio {
 
 // A field ends at a comma or at the end of a line; blanks around a field are
 // dropped; a field in double quotes may hold commas and keeps its inner blanks,
-// and whatever follows its closing quote up to the next comma or line end is
-// dropped. A line end may be CR LF, LF or CR. Fields run on across lines, so a
+// two quotes in a row inside it stand for one quote, and whatever follows its
+// closing quote up to the next comma or line end is dropped. A line end may be CR LF, LF or CR. Fields run on across lines, so a
 // record may be split over several of them.
 class FieldReader {
 public:

@@ -53,8 +53,13 @@ std::string writeLine(const std::vector<WriteField>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
         if (const auto* text = std::get_if<std::string>(&fields[i])) {
+            // A quote inside the text is doubled, so that a reader finds the
+            // field's end and gets the text back whole.
             out += '"';
-            out += *text;
+            for (char c : *text) {
+                if (c == '"') out += '"';
+                out += c;
+            }
             out += '"';
         } else {
             out += plainNumber(std::get<float>(fields[i]));

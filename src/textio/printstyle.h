@@ -31,8 +31,8 @@ private:
 };
 
 // Write style: fields separated by commas, text in double quotes, numbers bare,
-// the line ended by CR LF. A double quote inside a text field is written as it
-// stands, as readers of these files expect.
+// the line ended by CR LF. A double quote inside a text field is doubled, so the
+// field reads back whole (FieldReader takes "" inside quotes as one quote).
 using WriteField = std::variant<std::string, float>;
 std::string writeLine(const std::vector<WriteField>& fields);
 

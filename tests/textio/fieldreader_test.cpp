@@ -24,6 +24,11 @@ TEST(FieldReader, SplitsFields) {
         {"a,,b", {"a", "", "b"}},
         {"a,\r\nb", {"a", "", "b"}},
         {"\"q\"junk , r", {"q", "r"}},
+        // Doubled quotes inside a quoted field are one quote each; a lone one
+        // inside ends the field, as in files written before quotes were doubled.
+        {"\"Brick \"\"red\"\"\",5R", {"Brick \"red\"", "5R"}},
+        {"\"\"\"\",x", {"\"", "x"}},
+        {"\"Brick \"red\"\",5R", {"Brick ", "5R"}},
         {"\"open\nnext", {"open", "next"}},
         {"a,b\r\nc\nd\re\r\n\r\n", {"a", "b", "c", "d", "e"}},
         // A record split over lines reads the same as on one line.

@@ -28,7 +28,7 @@ TEST(PrintStyle, Zones) {
 TEST(WriteStyle, Record) {
     const std::pair<std::vector<WriteField>, const char*> cases[] = {
         {{std::string("05-06-2026"), std::string("Sample 1"), 0.5f}, "\"05-06-2026\",\"Sample 1\",0.5\r\n"},
-        {{std::string("a\"b"), std::string(), -0.25f, 100.0f}, "\"a\"b\",\"\",-0.25,100\r\n"},
+        {{std::string("a\"b"), std::string(), -0.25f, 100.0f}, "\"a\"\"b\",\"\",-0.25,100\r\n"},
         {{}, "\r\n"}};
     for (const auto& [fields, text] : cases) EXPECT_EQ(writeLine(fields), text);
 }

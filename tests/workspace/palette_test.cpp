@@ -33,7 +33,7 @@ TEST_F(PaletteTest, FirstSaveAsksForTheFileAndTheTagAndAppendsOneRecord) {
     EXPECT_EQ(headless.dialogs.shown[1].prompt, "Palette mine - Enter Tag [Enter 'file' to change file name]");
     EXPECT_EQ(headless.dialogs.shown[1].title, "Palette File Save - TAG");
     EXPECT_EQ(w().paletteFile, "mine.csv");
-    EXPECT_EQ(folder.read("mine.csv"), R"("03-07-2026","09:05:04","Brick "red"",)" + startUpFields + "\r\n");
+    EXPECT_EQ(folder.read("mine.csv"), R"("03-07-2026","09:05:04","Brick ""red""",)" + startUpFields + "\r\n");
 }
 
 TEST_F(PaletteTest, SecondSaveAsksOnlyForTheTagAndAppends) {
