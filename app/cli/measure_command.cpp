@@ -7,7 +7,7 @@
 
 #include "cli_window.h"
 #include "convert_command.h"
-#include "instruments/dialogue.h"
+#include "instruments/instrument.h"
 
 namespace tintara::cli {
 
@@ -23,12 +23,12 @@ bool parseMeasureOptions(const std::vector<std::string>& args, MeasureOptions& o
     }
     if (!parseConvertOptions(rest, options.display, error)) return false;
     if (options.display.words.size() != 1) {
-        error =
-            "measure needs one INSTRUMENT: Import, CE7000, CE7000A, CE2180, XTH, Ci5/Ci7, Spectrolino or SpectroEye";
+        error = "measure needs one INSTRUMENT";
+        for (const auto& instrument : instruments::instrumentTable())
+            error += (error.back() == 'T' ? ": " : ", ") + std::string(instrument.listName);
         return false;
     }
-    for (auto name : instruments::instrumentNames)
-        if (name == options.display.words[0]) options.instrument = std::string(name);
+    if (instruments::findInstrument(options.display.words[0])) options.instrument = options.display.words[0];
     if (options.instrument.empty()) {
         error = "unknown instrument " + options.display.words[0];
         return false;

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "instruments/dialogue_steps.h"
-#include "instruments/reply_fields.h"
 #include "textio/fieldreader.h"
 
 namespace tintara::instruments {
@@ -14,9 +13,14 @@ namespace {
 
 const char* const formatMessage = "file import format error\r\nFORMAT\r\nTAG\r\n%R360, ...,%R750";
 
+Field nextValue(textio::FieldReader& reader) {
+    const auto value = reader.number();
+    return value ? Field{ReadingFault::None, *value} : Field{ReadingFault::Garbled};
+}
+
 }  // namespace
 
-MeasureEnd measureImport(DialogueContext& context, Reflectance& refl) {
+MeasureEnd measureImport(DialogueContext& context, const InstrumentDescription&, MeasureState&, Reflectance& refl) {
     const auto path = context.dialogs.openFile("*.txt|*.txt");
     std::error_code ignored;
     if (!path || std::filesystem::is_directory(*path, ignored)) {
@@ -34,16 +38,16 @@ MeasureEnd measureImport(DialogueContext& context, Reflectance& refl) {
 
     Reflectance reading = refl;
     for (std::size_t i = 1; i <= 40; ++i) {
-        switch (storeReading(reader.number(), reading[i])) {
+        switch (storeReading(nextValue(reader), reading[i])) {
         case ReadingFault::None: break;
-        case ReadingFault::Incomplete: showBox(context, formatMessage); return MeasureEnd::EarlyExit;
         case ReadingFault::OutOfRange:
             showBox(context, "Reflectance out of range in the import file - reading rejected");
             return MeasureEnd::EarlyExit;
+        default: showBox(context, formatMessage); return MeasureEnd::EarlyExit;
         }
     }
     refl = reading;
-    return MeasureEnd::Tail;
+    return MeasureEnd::NewReading;
 }
 
 }  // namespace tintara::instruments

@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "instruments/config_file.h"
+#include "instruments/instrument.h"
 #include "workspace/form1.h"
 
 namespace tintara::workspace {
@@ -107,7 +108,7 @@ bool Form1::Form_Load(std::string& error) {
     paintLogo();
     platform_.beeper.beep();
     Combo1.clear();
-    for (auto name : instruments::instrumentNames) Combo1.addItem(std::string(name));
+    for (const auto& instrument : instruments::instrumentTable()) Combo1.addItem(std::string(instrument.listName));
     Option1[0].select();
     readConfiguration(false);
     showInstrumentLook();
@@ -132,7 +133,7 @@ void Form1::readConfiguration(bool firstPass) {
 
 // "Import" reads a file instead of a port: no calibration and no port box.
 void Form1::showInstrumentLook() {
-    const bool fileImport = Combo1.text() == "Import";
+    const bool fileImport = Combo1.text() == instruments::describe(instruments::Instrument::Import).listName;
     Command7.setVisible(!fileImport);
     Command8.setCaption(fileImport ? "Import %R" : "Measure");
     Label3.setVisible(!fileImport);

@@ -68,7 +68,7 @@ void measureThroughSimulator(const char* kind, const std::string& instName, int 
     MeasureState state;
     for (int run = 0; run < times; ++run) {
         Reflectance refl{};
-        ASSERT_EQ(measure(instName, context, state, refl), MeasureEnd::Tail)
+        ASSERT_EQ(measure(instName, context, state, refl), MeasureEnd::NewReading)
             << line << ::testing::PrintToString(dialogs.messages());
         // The simulator's curve: 21.5, 23, ... 80 percent.
         for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], static_cast<float>(20.0 + 1.5 * i)) << i;
