@@ -55,11 +55,14 @@ int runMeasure(const MeasureOptions& options, const char* argv0) {
     if (!cli.start(options.display, argv0, instruments::InstrumentConfig{options.instrument, port})) return 3;
     workspace::Form1& window = cli.window();
     if (options.file) cli.dialogs().answerFile(*options.file);
-    const auto shownBefore = cli.dialogs().messages().size();
+    // What the message line shows (a SpectroEye's greeting, an XTH asleep) is
+    // information; the measurement succeeded when a new reading was converted.
+    window.Text3.onChange = [&window, shown = window.Text3.onChange] {
+        if (shown) shown();
+        if (!window.Text3.text().empty()) std::cerr << window.Text3.text() << '\n';
+    };
     window.Command8.click();
-    const bool failed = cli.dialogs().messages().size() != shownBefore || !window.Text3.text().empty();
-    if (!window.Text3.text().empty()) std::cerr << window.Text3.text() << '\n';
-    if (failed) return 1;
+    if (!window.measurementShown()) return 1;
     printFields(window);
     return 0;
 }

@@ -55,15 +55,18 @@ instruments::DialogueContext Form1::dialogueContext() {
 
 void Form1::Command8_Click() {
     instName = Combo1.text();
+    measurementShown_ = false;
     auto context = dialogueContext();
     instruments::Reflectance reading = refl;
-    if (instruments::measure(instName, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit) return;
+    const auto end = instruments::measure(instName, context, measureState_, reading);
+    if (end == instruments::MeasureEnd::EarlyExit) return;
     refl = reading;
     const auto xyz = instruments::tris(refl, weights);
     Text11[0].setText(textio::format(xyz.X, "###.00"));
     Text11[1].setText(textio::format(xyz.Y, "###.00"));
     Text11[2].setText(textio::format(xyz.Z, "###.00"));
     xyzEntry();
+    measurementShown_ = end == instruments::MeasureEnd::NewReading && refusal().empty();
 }
 
 void Form1::Command7_Click() {
