@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
-#include <limits>
 #include <memory>
 #include <string_view>
 
@@ -64,9 +62,9 @@ bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int compon
     }
     // Long digit strings are out of range anyway; strtol saturates on them.
     const long number = std::strtol(std::string(field.substr(0, 24)).c_str(), nullptr, 10);
-    if (field.size() > 24 || number < std::numeric_limits<std::int16_t>::min() ||
-        number > std::numeric_limits<std::int16_t>::max()) {
-        error = "Vezedu.dat: " + shown + " at " + where + " does not fit a 16-bit integer";
+    if (field.size() > 24 || number < smallestEntry || number > largestEntry) {
+        error = "Vezedu.dat: " + shown + " at " + where + " is outside " + std::to_string(smallestEntry) + ".." +
+                std::to_string(largestEntry);
         return false;
     }
     entry = static_cast<std::int16_t>(number);
@@ -90,13 +88,26 @@ void complete(RenotationTable& table) {
     }
 }
 
+// 14960 as "14,960".
+std::string withThousands(std::size_t count) {
+    std::string digits = std::to_string(count);
+    for (auto at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
 }  // namespace
 
 LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    LoadResult result;
+    std::string text(renotationFileLimit + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > renotationFileLimit) {
+        result.error = "Vezedu.dat is larger than " + std::to_string(renotationFileLimit) + " bytes";
+        return result;
+    }
     NumberStream numbers(text);
     auto loaded = std::make_unique<RenotationTable>();
-    LoadResult result;
     for (int v = 0; v < tableValues; ++v) {
         for (int h = 0; h < loadedHues; ++h) {
             for (int c = 0; c < loadedChromas; ++c) {
@@ -108,6 +119,11 @@ LoadResult loadRenotationTable(std::istream& in, RenotationTable& table) {
             }
         }
     }
+    std::size_t count = renotationNumbers;
+    while (!numbers.next().empty()) ++count;
+    if (count != renotationNumbers)
+        result.notice = "Vezedu.dat holds " + withThousands(count) + " numbers; the first " +
+                        withThousands(renotationNumbers) + " were used";
     complete(*loaded);
     table = *loaded;
     result.ok = true;

@@ -16,15 +16,16 @@ void Form1::writeConfiguration(const std::string& name) {
     const auto path = files_.working("zol.cfg");
     const auto temporary = std::filesystem::path(path.string() + ".new");
     const std::string text = instruments::configText({name, commPort});
-    bool written = false;
+    bool created = false, written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        created = bool(out);
         if (out) written = bool(out.write(text.data(), std::streamsize(text.size())).flush());
     }
     std::error_code ec;
     if (written) std::filesystem::rename(temporary, path, ec);
     if (!written || ec) {
-        std::filesystem::remove(temporary, ec);
+        if (created) std::filesystem::remove(temporary, ec);  // only what this write made
         Text3.setText("Cannot write the configuration file " + path.string());
     }
 }
@@ -39,7 +40,7 @@ void Form1::Combo1_Click() {
 void Form1::Text4_Change() {
     double port = 0;
     if (!textio::parseNumber(Text4.text(), port) || port != std::floor(port) || port < -32768 || port > 32767) return;
-    commPort = (port < 1 || port > 4) ? 1 : int(port);
+    commPort = instruments::portWithinRange(int(port));
     writeConfiguration(instName);
 }
 

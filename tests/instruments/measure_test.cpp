@@ -1,5 +1,7 @@
 // The measurement dialogues against scripted instruments: the curve each one
 // cuts out of its replies, and every way a measurement can fail.
+#include <sys/stat.h>
+
 #include "dialogue_fixture.h"
 #include "instruments/serial_dialogue.h"
 #include "instruments/spectral.h"
@@ -85,6 +87,32 @@ TEST_F(DialogueTest, EveryInstrumentReadsItsFieldsInPlace) {
     }
 }
 
+// A pipe or a device is not opened, and a file can be no larger than 64 KiB.
+TEST_F(DialogueTest, ImportReadsRegularFilesOfBoundedSizeOnly) {
+    const std::string forty = "tag\n" + fields(ramp, 40, 0, 1, ",");
+    for (const auto& [size, end] : {std::pair{65536u, MeasureEnd::NewReading}, {65537u, MeasureEnd::EarlyExit}}) {
+        fresh({});
+        importFile(forty + std::string(size - forty.size(), '\n'));
+        EXPECT_EQ(run("Import"), end) << size;
+        EXPECT_EQ(dialogs.messages(),
+                  end == MeasureEnd::NewReading ? Texts{} : Texts{importPath.string() + " is larger than 65536 bytes"});
+    }
+    std::filesystem::remove(importPath);
+    ASSERT_EQ(::mkfifo(importPath.c_str(), 0600), 0);
+    fresh({});
+    dialogs.answerFile(importPath.string());
+    EXPECT_EQ(run("Import"), MeasureEnd::EarlyExit);
+    EXPECT_EQ(dialogs.messages(), Texts{importPath.string() + " is not a regular file"});
+    std::filesystem::remove(importPath);
+    std::filesystem::create_directory(importPath);
+    fresh({});
+    dialogs.answerFile(importPath.string());
+    EXPECT_EQ(run("Import"), MeasureEnd::EarlyExit);
+    EXPECT_EQ(dialogs.messages(), Texts{"File not found"});
+    std::filesystem::remove(importPath);
+    expectCurve(unset);
+}
+
 TEST_F(DialogueTest, ImportReadsTheTagAndFortyValues) {
     dialogs.answerFile(importPath.string());  // not written yet
     EXPECT_EQ(run("Import"), MeasureEnd::EarlyExit);
@@ -97,7 +125,8 @@ TEST_F(DialogueTest, ImportReadsTheTagAndFortyValues) {
     EXPECT_EQ(caption, importPath.string() + " ramp tile");
     EXPECT_EQ(dialogs.shown.at(0).defaultText, "*.txt|*.txt");
 
-    importFile("white\n" + fields([](std::size_t) { return 100.0; }, 40, 0, 0, "\n"));
+    // Blank lines after the 40th value are no 41st.
+    importFile("white\n" + fields([](std::size_t) { return 100.0; }, 40, 0, 0, "\n") + "\r\n  \r\n");
     ASSERT_EQ(run("Import"), MeasureEnd::NewReading);
     const Tristimulus xyz = tris(refl, getweights());
     for (const auto& [value, shown] : {std::pair{xyz.X, "98.07"}, {xyz.Y, "100.00"}, {xyz.Z, "118.23"}})
@@ -131,6 +160,8 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
         {"Import", {}, formatError, Box, EarlyExit, "short\n" + fifties},
         {"Import", {}, formatError, Box, EarlyExit, "words\nfifty," + fifties},
         {"Import", {}, formatError, Box, EarlyExit, "garbled\n4?.00," + fifties},
+        // A line given twice: 41 values.
+        {"Import", {}, formatError, Box, EarlyExit, "twice\n" + fifties + "50\n50\n"},
         {"Import",
          {},
          rejected("Reflectance out of range in the import file"),
