@@ -46,29 +46,29 @@ bool isWholeNumber(std::string_view field) {
     return true;
 }
 
-// Reads one entry; on failure writes the reason into error.
+// Reads one entry; on failure writes the reason into error. The place is put
+// into words only then: a table holds 14,960 entries.
 bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int component, std::int16_t& entry,
                std::string& error) {
     const std::string_view field = numbers.next();
-    const std::string where = describePosition(value, hue, chroma, component);
-    if (field.empty()) {
-        error = "Vezedu.dat ends early: " + where + " is missing";
-        return false;
-    }
-    const std::string shown(field.substr(0, 24));
-    if (!isWholeNumber(field)) {
-        error = "Vezedu.dat: \"" + shown + "\" at " + where + " is not a whole number";
-        return false;
-    }
+    const bool whole = !field.empty() && isWholeNumber(field);
     // Long digit strings are out of range anyway; strtol saturates on them.
-    const long number = std::strtol(std::string(field.substr(0, 24)).c_str(), nullptr, 10);
-    if (field.size() > 24 || number < smallestEntry || number > largestEntry) {
+    const long number = whole ? std::strtol(std::string(field.substr(0, 24)).c_str(), nullptr, 10) : 0;
+    const bool inRange = field.size() <= 24 && number >= smallestEntry && number <= largestEntry;
+    if (whole && inRange) {
+        entry = static_cast<std::int16_t>(number);
+        return true;
+    }
+    const std::string where = describePosition(value, hue, chroma, component);
+    const std::string shown(field.substr(0, 24));
+    if (field.empty())
+        error = "Vezedu.dat ends early: " + where + " is missing";
+    else if (!whole)
+        error = "Vezedu.dat: \"" + shown + "\" at " + where + " is not a whole number";
+    else
         error = "Vezedu.dat: " + shown + " at " + where + " is outside " + std::to_string(smallestEntry) + ".." +
                 std::to_string(largestEntry);
-        return false;
-    }
-    entry = static_cast<std::int16_t>(number);
-    return true;
+    return false;
 }
 
 // Every chroma-0 entry is the C white, whatever the file holds there, and hue
