@@ -23,9 +23,10 @@ bool parseMeasureOptions(const std::vector<std::string>& args, MeasureOptions& o
     }
     if (!parseConvertOptions(rest, options.display, error)) return false;
     if (options.display.words.size() != 1) {
-        error = "measure needs one INSTRUMENT";
+        std::string names;
         for (const auto& instrument : instruments::instrumentTable())
-            error += (error.back() == 'T' ? ": " : ", ") + std::string(instrument.listName);
+            names += (names.empty() ? "" : ", ") + std::string(instrument.listName);
+        error = "measure needs one INSTRUMENT: " + names;
         return false;
     }
     if (instruments::findInstrument(options.display.words[0])) options.instrument = options.display.words[0];
