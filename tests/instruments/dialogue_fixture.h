@@ -46,10 +46,12 @@ struct Failure {
 class DialogueTest : public ::testing::Test {
 protected:
     DialogueTest() {
+        // A run that was stopped may have left a pipe or a folder in its place.
+        std::filesystem::remove_all(importPath);
         clock.advanceOnRead(0.05);
         fresh({});
     }
-    ~DialogueTest() override { std::filesystem::remove(importPath); }
+    ~DialogueTest() override { std::filesystem::remove_all(importPath); }
 
     // A new instrument playing `script` behind a clean window and curve.
     void fresh(const Script& script) {
