@@ -57,8 +57,10 @@ Ci5/Ci7, Spectrolino or SpectroEye) on serial port N (1..4, 1 by default) or on
 the serial DEVICE given, and prints the fields of the colour measured. For
 Import ("Import %R") the reflectance file F answers the file dialog: a tag line
 then 40 reflectances in percent, 360 to 750 nm, separated by commas or line
-breaks. A failed measurement prints its message on standard error and exits
-with status 1. The configuration file is neither read nor written.
+breaks. What the instrument puts on the message line goes to standard error
+as information. The status is 0 only when a new reading was taken and
+converted; a failed measurement prints its message on standard error and
+exits with status 1. The configuration file is neither read nor written.
 Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
 
 Files are read and written in the current directory.

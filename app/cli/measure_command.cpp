@@ -8,7 +8,7 @@
 #include "cli_window.h"
 #include "convert_command.h"
 #include "exit_codes.h"
-#include "instruments/dialogue.h"
+#include "instruments/instrument.h"
 #include "workspace/typed_entry.h"
 
 namespace tintara::cli {
@@ -25,12 +25,13 @@ bool parseMeasureOptions(const std::vector<std::string>& args, MeasureOptions& o
     }
     if (!parseConvertOptions(rest, options.display, error)) return false;
     if (options.display.words.size() != 1) {
-        error =
-            "measure needs one INSTRUMENT: Import, CE7000, CE7000A, CE2180, XTH, Ci5/Ci7, Spectrolino or SpectroEye";
+        std::string names;
+        for (const auto& instrument : instruments::instrumentTable())
+            names += (names.empty() ? "" : ", ") + std::string(instrument.listName);
+        error = "measure needs one INSTRUMENT: " + names;
         return false;
     }
-    for (auto name : instruments::instrumentNames)
-        if (name == options.display.words[0]) options.instrument = std::string(name);
+    if (instruments::findInstrument(options.display.words[0])) options.instrument = options.display.words[0];
     if (options.instrument.empty()) {
         error = "unknown instrument " + options.display.words[0];
         return false;
@@ -58,12 +59,10 @@ int runMeasure(const MeasureOptions& options, const char* argv0) {
         return exitStartFailed;
     workspace::Form1& window = cli.window();
     if (options.file) cli.dialogs().answerFile(*options.file);
-    const auto shownBefore = cli.dialogs().messages().size();
-    workspace::pressMeasure(window);
-    const std::string& message = workspace::messageLine(window);
-    const bool failed = cli.dialogs().messages().size() != shownBefore || !message.empty();
-    if (!message.empty()) std::cerr << message << '\n';
-    if (failed) return exitRefused;
+    // What the message line shows (a SpectroEye's greeting, an XTH asleep) is
+    // information; the measurement succeeded when a new reading was converted.
+    workspace::watchMessageLine(window, [](const std::string& text) { std::cerr << text << '\n'; });
+    if (!workspace::pressMeasure(window)) return exitRefused;
     printFields(window);
     return exitDone;
 }

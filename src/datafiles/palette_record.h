@@ -4,7 +4,10 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace tintara::datafiles {
 
@@ -30,9 +33,17 @@ std::string paletteRecord(const PaletteSample& sample);
 // The palette file name with ".csv" added unless it ends so in any case.
 std::string withCsvEnding(std::string name);
 
-// Appends one whole line to the file, creating it when missing. False with a
-// message naming the file when it cannot be opened or written; the line is
-// written with one call, so the file never holds part of it.
-bool appendLine(const std::filesystem::path& file, const std::string& line, std::string& error);
+// Writes bytes at the end of a stream open for appending; true when all of
+// them reached the file.
+using WriteBytes = std::function<bool(std::ostream& out, std::string_view bytes)>;
+bool writeAndFlush(std::ostream& out, std::string_view bytes);
+
+// Appends one whole line to a regular file, creating it when missing, and
+// starts a new line first when the file does not end with one. The line goes
+// out in one write; when that fails or comes up short, the file is cut back to
+// what it held (or removed, when the append made it), so that it never holds
+// part of a line, and the result is false with a message naming the file.
+bool appendLine(const std::filesystem::path& file, const std::string& line, std::string& error,
+                const WriteBytes& write = writeAndFlush);
 
 }  // namespace tintara::datafiles

@@ -1,37 +1,19 @@
 // Calibration of the Macbeth Color-Eye 7000 or 7000A: open port, then white
 // standard.
+#include "instruments/color_eye.h"
 #include "instruments/dialogue_steps.h"
-#include "instruments/instrument_port.h"
-#include "instruments/serial_wait.h"
 
 namespace tintara::instruments {
 
-namespace {
-
-// Sends a command and takes its 19-byte answer.
-bool exchange(DialogueContext& context, InstrumentPort& port, const char* command) {
-    std::string answer;
-    return exchangeBytes(context, port, command, 19, "CE-7000", "calibration", answer);
-}
-
-}  // namespace
-
-void calibrateCe7000(DialogueContext& context, const std::string& instName) {
-    InstrumentPort port(context, instName);
-    if (!port.isOpen()) return;
-
-    std::string reply;
-    port.send("R");
-    if (replyWait(context, reply, Terminator::Prompt, 5, clockNow(context.clock), {.letEvents = true})) {
-        showBox(context, "CE-7000 not connected");
-        return;
-    }
+void calibrateCe7000(DialogueContext& context, const InstrumentDescription& instrument) {
+    SerialDialogue dialogue(context, instrument);
+    if (!dialogue.isOpen() || !greetColorEye(dialogue)) return;
 
     using platform::Answer, platform::MessageButtons;
     if (context.dialogs.messageBox("Open Port", MessageButtons::YesNoCancel) != Answer::Yes) return;
-    if (!exchange(context, port, "I\r")) return;
+    if (!calibrationCommand(dialogue, "I")) return;
     if (context.dialogs.messageBox("White Standard", MessageButtons::YesNoCancel) == Answer::Yes)
-        exchange(context, port, "C\r");
+        calibrationCommand(dialogue, "C");
 }
 
 }  // namespace tintara::instruments

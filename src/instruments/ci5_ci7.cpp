@@ -1,16 +1,12 @@
 // Measurement with the X-Rite Ci5 or Ci7. Its failures go to the message line.
 #include "instruments/dialogue_steps.h"
-#include "instruments/instrument_port.h"
-#include "instruments/reply_fields.h"
-#include "instruments/serial_wait.h"
+#include "instruments/serial_dialogue.h"
 
 namespace tintara::instruments {
 
 namespace {
 
-const std::string notConnected = "Ci5/Ci7 not connected";
-
-bool isAwake(const std::string& reply) {
+bool isGreeting(const std::string& reply) {
     return !reply.empty() && (reply.front() == 'i' || reply.front() == 'I') && reply.back() == '>';
 }
 
@@ -28,52 +24,41 @@ ReadingFault parseCi5Ci7(std::string_view reply, Reflectance& reading) {
     return ReadingFault::None;
 }
 
+// Sends a command and takes the reply that ends with the prompt; false, after
+// "Ci5/Ci7 not connected", when it does not come within `limit` seconds.
+bool ask(SerialDialogue& dialogue, const char* command, float limit, std::string& reply) {
+    const float start = dialogue.now();
+    dialogue.send(command);
+    if (dialogue.awaitReply(reply, Terminator::Prompt, limit, start) == Wait::Arrived) return true;
+    dialogue.report(std::string(dialogue.instrument().messageName) + " not connected");
+    return false;
+}
+
 }  // namespace
 
-MeasureEnd measureCi5Ci7(DialogueContext& context, MeasureState& state, Reflectance& refl) {
-    InstrumentPort port(context, "Ci5/Ci7");
-    if (!port.isOpen()) return MeasureEnd::EarlyExit;
+MeasureEnd measureCi5Ci7(DialogueContext& context, const InstrumentDescription& instrument, MeasureState& state,
+                         Reflectance& refl) {
+    SerialDialogue dialogue(context, instrument);
+    if (!dialogue.isOpen()) return MeasureEnd::EarlyExit;
 
     std::string reply;
-    const float wakeStart = clockNow(context.clock);
+    const float wakeStart = dialogue.now();
     for (;;) {
-        reply.clear();
-        port.send("R\r");
-        if (replyWait(context, reply, Terminator::Prompt, 2, clockNow(context.clock))) {
-            showLine(context, notConnected);
-            return MeasureEnd::EarlyExit;
-        }
-        context.events.doEvents();
-        if (isAwake(reply)) break;
+        if (!ask(dialogue, "R\r", 2, reply)) return MeasureEnd::EarlyExit;
+        dialogue.letEventsRun();
+        if (isGreeting(reply)) break;
         if (elapsedSince(context.clock, wakeStart) > wakeUpLimit) {
-            showLine(context, "Ci5/Ci7 did not wake up");
+            dialogue.report(std::string(instrument.messageName) + " did not wake up");
             return MeasureEnd::EarlyExit;
         }
     }
-
     if (!state.sceConfigured) {
-        reply.clear();
-        port.send("config -mode=sce\r");
-        if (replyWait(context, reply, Terminator::Prompt, 2, clockNow(context.clock))) {
-            showLine(context, notConnected);
-            return MeasureEnd::EarlyExit;
-        }
+        if (!ask(dialogue, "config -mode=sce\r", 2, reply)) return MeasureEnd::EarlyExit;
         state.sceConfigured = true;
     }
-
-    context.events.doEvents();
-    reply.clear();
-    port.send("measure\r");
-    if (replyWait(context, reply, Terminator::Prompt, 10, clockNow(context.clock))) {
-        showLine(context, notConnected);
-        return MeasureEnd::EarlyExit;
-    }
-
-    if (const std::string rejected = takeReading(reply, parseCi5Ci7, "Ci5/Ci7", refl); !rejected.empty()) {
-        showLine(context, rejected);
-        return MeasureEnd::EarlyExit;
-    }
-    return MeasureEnd::Tail;
+    dialogue.letEventsRun();
+    if (!ask(dialogue, "measure\r", 10, reply)) return MeasureEnd::EarlyExit;
+    return finishReading(dialogue, reply, parseCi5Ci7, refl);
 }
 
 }  // namespace tintara::instruments

@@ -2,9 +2,7 @@
 // reflectance-file import that stands in the same place in the instrument list.
 #pragma once
 
-#include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,20 +13,6 @@
 #include "platform/serial_port.h"
 
 namespace tintara::instruments {
-
-// The entries of the instrument list, in the order the list shows them.
-inline constexpr std::array<std::string_view, 8> instrumentNames = {"Import", "CE7000",  "CE7000A",     "CE2180",
-                                                                    "XTH",    "Ci5/Ci7", "Spectrolino", "SpectroEye"};
-
-struct SerialSettings {
-    std::string settings;  // as handed to the port, e.g. "9600,N,8,1"
-    platform::Handshaking handshaking = platform::Handshaking::None;
-    bool rts = false;
-};
-
-// The line settings of a serial instrument; nothing for "Import" and for names
-// that are not on the list.
-std::optional<SerialSettings> serialSettings(std::string_view instName);
 
 // What a dialogue uses of the main window and the platform.
 struct DialogueContext {
@@ -54,15 +38,17 @@ struct MeasureState {
 inline constexpr std::string_view alreadyRunningMessage = "A measurement or calibration is already running";
 
 enum class MeasureEnd {
-    Tail,      // integrate the curve and show it (possibly the previous curve, after a message)
-    EarlyExit  // leave the curve and the window as they were
+    NewReading,     // a new curve is in refl: integrate it and show it
+    PreviousCurve,  // after a message, the curve already in refl is shown again
+    EarlyExit       // leave the curve and the window as they were
 };
 
-// Runs the measurement dialogue of the instrument (or the "Import" file read)
-// and leaves the reading in refl. The port is closed on every way out. A reading
-// that cannot be trusted is rejected with a message and leaves refl unchanged.
-// While state.running is set it only puts alreadyRunningMessage on the message
-// line and returns EarlyExit.
+// Runs the measurement dialogue of the instrument named by the list (or the
+// "Import" file read) and leaves the reading in refl. The port is closed on
+// every way out. A reading that cannot be trusted is rejected with a message
+// and leaves refl unchanged. A name that is not on the list shows the previous
+// curve again. While state.running is set it only puts alreadyRunningMessage
+// on the message line and returns EarlyExit.
 MeasureEnd measure(const std::string& instName, DialogueContext& context, MeasureState& state, Reflectance& refl);
 
 // Leads the person through the calibration of the instrument named by the list.

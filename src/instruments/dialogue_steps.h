@@ -1,18 +1,23 @@
 // The pieces the instrument dialogues share, and the dialogues themselves as
-// measure() and calibrate() dispatch to them.
+// the instrument table names them.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "instruments/dialogue.h"
+#include "instruments/instrument.h"
+#include "instruments/reply_fields.h"
 
 namespace tintara::instruments {
+
+class SerialDialogue;
 
 // A message box with an OK button and no title.
 void showBox(DialogueContext& context, const std::string& prompt);
 // The main window's message line.
 void showLine(DialogueContext& context, const std::string& text);
+// Either of them, where the instrument reports.
+void report(DialogueContext& context, const InstrumentDescription& instrument, const std::string& message);
 
 // Marks a dialogue as running for as long as it lives.
 class RunningMark {
@@ -29,34 +34,30 @@ private:
 // The words a message uses when an instrument stops answering part-way.
 std::string stoppedAnswering(std::string_view instrument, std::string_view during);
 
-class InstrumentPort;
+// The end every measurement shares: the reading is cut out of the whole reply
+// and taken only when every field is sound; otherwise the rejection is
+// reported and refl is left as it was.
+MeasureEnd finishReading(SerialDialogue& dialogue, std::string_view reply, ReplyParser parse, Reflectance& refl);
 
 // Calls the XTH until it greets; `sleeping` goes to the message line after
 // every silent call. False (after a message) when it never greets.
-bool wakeXth(DialogueContext& context, InstrumentPort& port, const std::string& sleeping);
-
-// The Color-Eye exchange: sends a command and takes everything waiting once
-// `count` bytes have come; false, after a message naming the instrument, when
-// they do not come in time.
-bool exchangeBytes(DialogueContext& context, InstrumentPort& port, const char* command, int count,
-                   std::string_view instrument, std::string_view during, std::string& reply);
+bool wakeXth(SerialDialogue& dialogue, const std::string& sleeping);
 
 // One reference of an X-Rite calibration: the person confirms with OK, the
-// command goes out, and whatever comes back within 10 s is shown on the
-// message line.
-void xriteCalibrationStep(DialogueContext& context, InstrumentPort& port, const char* prompt, const char* title,
-                          const char* command);
+// command goes out, and the first line of whatever comes back within 10 s is
+// shown on the message line.
+void xriteCalibrationStep(SerialDialogue& dialogue, const char* prompt, const char* title, const char* command);
 
-MeasureEnd measureImport(DialogueContext& context, Reflectance& refl);
-MeasureEnd measureCi5Ci7(DialogueContext& context, MeasureState& state, Reflectance& refl);
-MeasureEnd measureXth(DialogueContext& context, Reflectance& refl);
-MeasureEnd measureCe2180(DialogueContext& context, Reflectance& refl);
-MeasureEnd measureCe7000(DialogueContext& context, const std::string& instName, Reflectance& refl);
-MeasureEnd measureSpectroEye(DialogueContext& context, const std::string& instName, Reflectance& refl);
+MeasureEnd measureImport(DialogueContext&, const InstrumentDescription&, MeasureState&, Reflectance& refl);
+MeasureEnd measureCi5Ci7(DialogueContext&, const InstrumentDescription&, MeasureState& state, Reflectance& refl);
+MeasureEnd measureXth(DialogueContext&, const InstrumentDescription&, MeasureState&, Reflectance& refl);
+MeasureEnd measureColorEye(DialogueContext&, const InstrumentDescription&, MeasureState&, Reflectance& refl);
+MeasureEnd measureSpectroEye(DialogueContext&, const InstrumentDescription&, MeasureState&, Reflectance& refl);
 
-void calibrateCi5Ci7(DialogueContext& context);
-void calibrateXth(DialogueContext& context);
-void calibrateCe2180(DialogueContext& context);
-void calibrateCe7000(DialogueContext& context, const std::string& instName);
+void calibrateCi5Ci7(DialogueContext& context, const InstrumentDescription& instrument);
+void calibrateXth(DialogueContext& context, const InstrumentDescription& instrument);
+void calibrateCe2180(DialogueContext& context, const InstrumentDescription& instrument);
+void calibrateCe7000(DialogueContext& context, const InstrumentDescription& instrument);
+void calibrateOnTheInstrument(DialogueContext& context, const InstrumentDescription& instrument);
 
 }  // namespace tintara::instruments

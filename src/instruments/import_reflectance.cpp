@@ -1,12 +1,7 @@
 // "Import %R": a reflectance curve from a text file instead of an instrument.
-// The file holds a tag line, then the 40 values of 360..750 nm separated by
-// commas and/or line breaks.
-#include <filesystem>
-#include <fstream>
-
 #include "instruments/dialogue_steps.h"
-#include "instruments/reply_fields.h"
-#include "textio/fieldreader.h"
+#include "instruments/reflectance_file.h"
+#include "textio/text_file.h"
 
 namespace tintara::instruments {
 
@@ -16,34 +11,34 @@ const char* const formatMessage = "file import format error\r\nFORMAT\r\nTAG\r\n
 
 }  // namespace
 
-MeasureEnd measureImport(DialogueContext& context, Reflectance& refl) {
+MeasureEnd measureImport(DialogueContext& context, const InstrumentDescription&, MeasureState&, Reflectance& refl) {
     const auto path = context.dialogs.openFile("*.txt|*.txt");
-    std::error_code ignored;
-    if (!path || std::filesystem::is_directory(*path, ignored)) {
+    if (!path) {
         showBox(context, "File not found");
         return MeasureEnd::EarlyExit;
     }
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) {
-        showBox(context, "File not found");
+    const textio::TextFile text = textio::readTextFile(*path, reflectanceFileLimit);
+    switch (text.problem) {
+    case textio::FileProblem::None: break;
+    case textio::FileProblem::NotRegular:
+    case textio::FileProblem::TooLarge:
+        showBox(context, textio::describeProblem(*path, text.problem, reflectanceFileLimit));
         return MeasureEnd::EarlyExit;
+    default: showBox(context, "File not found"); return MeasureEnd::EarlyExit;
     }
-    textio::FieldReader reader(in);
-    const std::string tag = reader.line().value_or("");
-    if (context.showImportedFile) context.showImportedFile(*path + " " + tag);
 
-    Reflectance reading = refl;
-    for (std::size_t i = 1; i <= 40; ++i) {
-        switch (storeReading(reader.number(), reading[i])) {
-        case ReadingFault::None: break;
-        case ReadingFault::Incomplete: showBox(context, formatMessage); return MeasureEnd::EarlyExit;
-        case ReadingFault::OutOfRange:
-            showBox(context, "Reflectance out of range in the import file - reading rejected");
-            return MeasureEnd::EarlyExit;
-        }
+    ReflectanceFile file;
+    const ImportFault fault = readReflectanceFile(text.text, file);
+    if (context.showImportedFile) context.showImportedFile(*path + " " + file.tag);
+    switch (fault) {
+    case ImportFault::None: break;
+    case ImportFault::Format: showBox(context, formatMessage); return MeasureEnd::EarlyExit;
+    case ImportFault::OutOfRange:
+        showBox(context, "Reflectance out of range in the import file - reading rejected");
+        return MeasureEnd::EarlyExit;
     }
-    refl = reading;
-    return MeasureEnd::Tail;
+    std::copy(file.curve.begin() + 1, file.curve.end(), refl.begin() + 1);
+    return MeasureEnd::NewReading;
 }
 
 }  // namespace tintara::instruments

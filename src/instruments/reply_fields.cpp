@@ -4,44 +4,21 @@
 
 namespace tintara::instruments {
 
-namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
-// Mirrors the reading rule of textio::leadingNumber, which skips blanks even
-// between a sign, digits and the point, so that "no number" can be told from 0.
-bool startsWithNumber(std::string_view text) {
-    std::size_t i = 0;
-    auto skip = [&] {
-        while (i < text.size() && isBlank(text[i])) ++i;
-    };
-    skip();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    skip();
-    if (i < text.size() && isDigit(text[i])) return true;
-    if (i >= text.size() || text[i] != '.') return false;
-    ++i;
-    skip();
-    return i < text.size() && isDigit(text[i]);
-}
-
-std::optional<double> numberField(std::string_view reply, long position, std::size_t width) {
-    if (position < 1) return std::nullopt;
+Field numberField(std::string_view reply, long position, std::size_t width) {
+    if (position < 1) return {ReadingFault::Incomplete};
     const auto start = static_cast<std::size_t>(position - 1);
-    if (start + width > reply.size()) return std::nullopt;
-    const std::string_view field = reply.substr(start, width);
-    if (!startsWithNumber(field)) return std::nullopt;
-    return textio::leadingNumber(field);
+    if (start > reply.size() || width > reply.size() - start) return {ReadingFault::Incomplete};
+    const auto value = textio::parseNumber(reply.substr(start, width));
+    if (!value) return {ReadingFault::Garbled};
+    return {ReadingFault::None, *value};
 }
 
-ReadingFault storeReading(std::optional<double> value, float& slot) {
-    if (!value) return ReadingFault::Incomplete;
-    const auto reading = static_cast<float>(*value);
+ReadingFault storeReading(Field field, float& slot, double scale) {
+    if (field.fault != ReadingFault::None) return field.fault;
+    // Compared before the narrowing, which no float could hold for some replies.
+    const double reading = field.value * scale;
     if (!(reading >= lowestReflectance && reading <= highestReflectance)) return ReadingFault::OutOfRange;
-    slot = reading;
+    slot = static_cast<float>(reading);
     return ReadingFault::None;
 }
 
@@ -49,18 +26,18 @@ std::string rejectionMessage(std::string_view instrument, ReadingFault fault) {
     const std::string name(instrument);
     switch (fault) {
     case ReadingFault::Incomplete: return name + " reply incomplete - reading rejected";
+    case ReadingFault::Garbled: return name + " reply garbled - reading rejected";
     case ReadingFault::OutOfRange: return name + " reading out of range - reading rejected";
     case ReadingFault::None: break;
     }
     return {};
 }
 
-std::string takeReading(std::string_view reply, ReplyParser parse, std::string_view instrument, Reflectance& refl) {
+ReadingFault takeReading(std::string_view reply, ReplyParser parse, Reflectance& refl) {
     Reflectance reading = refl;
-    if (const ReadingFault fault = parse(reply, reading); fault != ReadingFault::None)
-        return rejectionMessage(instrument, fault);
-    refl = reading;
-    return {};
+    const ReadingFault fault = parse(reply, reading);
+    if (fault == ReadingFault::None) refl = reading;
+    return fault;
 }
 
 }  // namespace tintara::instruments

@@ -2,13 +2,41 @@
 
 namespace tintara::instruments {
 
-bool isTerminated(std::string_view reply, Terminator terminator) {
-    switch (terminator) {
-    case Terminator::Prompt: return reply.ends_with('>');
-    case Terminator::CrLf: return reply.ends_with("\r\n");
-    case Terminator::Lf: return reply.ends_with('\n');
+namespace {
+
+// A ">" ends a reply unless it closes a "<" opened on the same line: the
+// Ci5/Ci7 starts its data with a status such as "<00>" and ends it with ">".
+std::size_t promptEnd(std::string_view input) {
+    bool insideTag = false;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        switch (input[i]) {
+        case '<': insideTag = true; break;
+        case '\r':
+        case '\n': insideTag = false; break;
+        case '>':
+            if (!insideTag) return i + 1;
+            insideTag = false;
+            break;
+        default: break;
+        }
     }
-    return false;
+    return 0;
+}
+
+std::size_t endAfter(std::string_view input, std::string_view terminator) {
+    const std::size_t at = input.find(terminator);
+    return at == std::string_view::npos ? 0 : at + terminator.size();
+}
+
+}  // namespace
+
+std::size_t replyEnd(std::string_view input, Terminator terminator) {
+    switch (terminator) {
+    case Terminator::Prompt: return promptEnd(input);
+    case Terminator::CrLf: return endAfter(input, "\r\n");
+    case Terminator::Lf: return endAfter(input, "\n");
+    }
+    return 0;
 }
 
 float clockNow(platform::Clock& clock) { return static_cast<float>(clock.secondsSinceMidnight()); }
@@ -19,26 +47,12 @@ float elapsedSince(platform::Clock& clock, float start) {
     return elapsed;
 }
 
-bool replyWait(DialogueContext& context, std::string& reply, Terminator terminator, float limit, float start,
-               const WaitOptions& options) {
-    float elapsed = 0;
-    do {
-        reply += context.port.readAll();
-        if (options.onPoll) options.onPoll(reply);
-        elapsed = elapsedSince(context.clock, start);
-        if (options.letEvents) context.events.doEvents();
-    } while (!isTerminated(reply, terminator) && !(elapsed > limit));
-    if (options.elapsed) *options.elapsed = elapsed;
-    return elapsed > limit;
-}
-
-bool waitForBytes(DialogueContext& context, int count, bool letEvents) {
-    const float start = clockNow(context.clock);
-    while (context.port.bytesWaiting() < count) {
-        if (elapsedSince(context.clock, start) > byteWaitLimit) return false;
-        if (letEvents) context.events.doEvents();
-    }
-    return true;
+std::string quotedReply(std::string_view reply) {
+    const std::size_t start = reply.find_first_not_of("\r\n");
+    if (start == std::string_view::npos) return {};
+    const std::string_view line = reply.substr(start, reply.find_first_of("\r\n", start) - start);
+    if (line.size() <= quotedReplyLength) return std::string(line);
+    return std::string(line.substr(0, quotedReplyLength)) + "...";
 }
 
 }  // namespace tintara::instruments

@@ -1,22 +1,35 @@
-// Waiting for an instrument's reply: the time-of-day clock, the terminator
-// tests and the byte-count waits shared by every serial dialogue.
+// Waiting for an instrument's reply: the time-of-day clock, where a reply
+// ends, and the limits every serial dialogue shares.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "instruments/dialogue.h"
+#include "platform/clock.h"
 
 namespace tintara::instruments {
 
-enum class Terminator {
-    Prompt,  // the last character is ">"
-    CrLf,    // the last two characters are CR LF
-    Lf       // the last character is LF
+// How a wait for an instrument ended.
+enum class Wait {
+    Arrived,  // everything waited for came within the limit
+    TimedOut  // the limit passed first
 };
 
-bool isTerminated(std::string_view reply, Terminator terminator);
+enum class Terminator {
+    Prompt,  // ">", unless it closes a "<" opened on the same line, as in "<00>"
+    CrLf,    // CR LF
+    Lf       // LF
+};
+
+// The length of the first whole reply at the start of `input`, up to and
+// including its terminator; 0 while the terminator has not come.
+std::size_t replyEnd(std::string_view input, Terminator terminator);
+
+// No instrument's reply comes near this; input beyond it is dropped, so that a
+// port that floods cannot make the program grow without end.
+inline constexpr std::size_t replyBufferLimit = 4096;
 
 // Instruments that stop answering half-way are given up on after this long in
 // a byte-count wait.
@@ -30,20 +43,15 @@ float clockNow(platform::Clock& clock);
 // Seconds since `start`; a negative difference means midnight has passed.
 float elapsedSince(platform::Clock& clock, float start);
 
+// Reply text for a message: its first line that holds anything, cut to
+// quotedReplyLength characters, so that no reply can fill a message.
+inline constexpr std::size_t quotedReplyLength = 80;
+std::string quotedReply(std::string_view reply);
+
 struct WaitOptions {
     bool letEvents = false;                            // let the interface run on every poll
     std::function<void(const std::string&)> onPoll{};  // sees the reply so far after every poll
     float* elapsed = nullptr;                          // receives the seconds the wait took
 };
-
-// Appends the waiting input to `reply` until the terminator arrives or more
-// than `limit` seconds have passed since `start`; the body runs at least once.
-// True when the wait timed out, even if the terminator came in the last poll.
-bool replyWait(DialogueContext& context, std::string& reply, Terminator terminator, float limit, float start,
-               const WaitOptions& options = {});
-
-// Polls the input count until at least `count` bytes are waiting; false when
-// byteWaitLimit passed first.
-bool waitForBytes(DialogueContext& context, int count, bool letEvents = true);
 
 }  // namespace tintara::instruments

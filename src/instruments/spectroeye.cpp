@@ -2,9 +2,7 @@
 // 36 fractions for 380..730 nm; the two wavelengths at each end keep their
 // previous values.
 #include "instruments/dialogue_steps.h"
-#include "instruments/instrument_port.h"
-#include "instruments/reply_fields.h"
-#include "instruments/serial_wait.h"
+#include "instruments/serial_dialogue.h"
 
 namespace tintara::instruments {
 
@@ -16,9 +14,8 @@ const std::string wakePrefix(250, '\xFF');
 // Six-character fractions 7 apart, at positions 11, 18, ... 256.
 ReadingFault parseSpectroEye(std::string_view reply, Reflectance& reading) {
     for (std::size_t i = 1; i <= 36; ++i) {
-        std::optional<double> percent = numberField(reply, static_cast<long>(7 * i + 4), 6);
-        if (percent) *percent *= 100.0;
-        const ReadingFault fault = storeReading(percent, reading[i + 2]);
+        const ReadingFault fault =
+            storeReading(numberField(reply, static_cast<long>(7 * i + 4), 6), reading[i + 2], 100);
         if (fault != ReadingFault::None) return fault;
     }
     return ReadingFault::None;
@@ -26,32 +23,28 @@ ReadingFault parseSpectroEye(std::string_view reply, Reflectance& reading) {
 
 }  // namespace
 
-MeasureEnd measureSpectroEye(DialogueContext& context, const std::string& instName, Reflectance& refl) {
-    InstrumentPort port(context, instName);
-    if (!port.isOpen()) return MeasureEnd::EarlyExit;
+MeasureEnd measureSpectroEye(DialogueContext& context, const InstrumentDescription& instrument, MeasureState&,
+                             Reflectance& refl) {
+    SerialDialogue dialogue(context, instrument);
+    if (!dialogue.isOpen()) return MeasureEnd::EarlyExit;
+    const std::string name(instrument.messageName);
 
     std::string reply;
-    float start = clockNow(context.clock);
-    port.send(wakePrefix + "; 32\r\n");
-    if (replyWait(context, reply, Terminator::CrLf, 5, start)) {
-        showBox(context, "SpectroEye not responding - Settings serial 9600 handshake=No");
+    float start = dialogue.now();
+    dialogue.send(wakePrefix + "; 32\r\n");
+    if (dialogue.awaitReply(reply, Terminator::CrLf, 5, start) == Wait::TimedOut) {
+        showBox(context, name + " not responding - Settings serial 9600 handshake=No");
         return MeasureEnd::EarlyExit;
     }
-    showLine(context, reply);
+    showLine(context, quotedReply(reply));
 
-    reply.clear();
-    start = clockNow(context.clock);
-    port.send(wakePrefix + "; 184 9 0\r\n");
-    if (replyWait(context, reply, Terminator::CrLf, 5, start)) {
-        showBox(context, "SpectroEye data not returned - message=" + reply);
+    start = dialogue.now();
+    dialogue.send(wakePrefix + "; 184 9 0\r\n");
+    if (dialogue.awaitReply(reply, Terminator::CrLf, 5, start) == Wait::TimedOut) {
+        showBox(context, name + " data not returned - message=" + quotedReply(reply));
         return MeasureEnd::EarlyExit;
     }
-
-    if (const std::string rejected = takeReading(reply, parseSpectroEye, "SpectroEye", refl); !rejected.empty()) {
-        showBox(context, rejected);
-        return MeasureEnd::EarlyExit;
-    }
-    return MeasureEnd::Tail;
+    return finishReading(dialogue, reply, parseSpectroEye, refl);
 }
 
 }  // namespace tintara::instruments

@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
-#include <limits>
 #include <memory>
 #include <string_view>
 
@@ -48,29 +46,29 @@ bool isWholeNumber(std::string_view field) {
     return true;
 }
 
-// Reads one entry; on failure writes the reason into error.
+// Reads one entry; on failure writes the reason into error. The place is put
+// into words only then: a table holds 14,960 entries.
 bool readEntry(NumberStream& numbers, int value, int hue, int chroma, int component, std::int16_t& entry,
                std::string& error) {
     const std::string_view field = numbers.next();
-    const std::string where = describePosition(value, hue, chroma, component);
-    if (field.empty()) {
-        error = "Vezedu.dat ends early: " + where + " is missing";
-        return false;
-    }
-    const std::string shown(field.substr(0, 24));
-    if (!isWholeNumber(field)) {
-        error = "Vezedu.dat: \"" + shown + "\" at " + where + " is not a whole number";
-        return false;
-    }
+    const bool whole = !field.empty() && isWholeNumber(field);
     // Long digit strings are out of range anyway; strtol saturates on them.
-    const long number = std::strtol(std::string(field.substr(0, 24)).c_str(), nullptr, 10);
-    if (field.size() > 24 || number < std::numeric_limits<std::int16_t>::min() ||
-        number > std::numeric_limits<std::int16_t>::max()) {
-        error = "Vezedu.dat: " + shown + " at " + where + " does not fit a 16-bit integer";
-        return false;
+    const long number = whole ? std::strtol(std::string(field.substr(0, 24)).c_str(), nullptr, 10) : 0;
+    const bool inRange = field.size() <= 24 && number >= smallestEntry && number <= largestEntry;
+    if (whole && inRange) {
+        entry = static_cast<std::int16_t>(number);
+        return true;
     }
-    entry = static_cast<std::int16_t>(number);
-    return true;
+    const std::string where = describePosition(value, hue, chroma, component);
+    const std::string shown(field.substr(0, 24));
+    if (field.empty())
+        error = "Vezedu.dat ends early: " + where + " is missing";
+    else if (!whole)
+        error = "Vezedu.dat: \"" + shown + "\" at " + where + " is not a whole number";
+    else
+        error = "Vezedu.dat: " + shown + " at " + where + " is outside " + std::to_string(smallestEntry) + ".." +
+                std::to_string(largestEntry);
+    return false;
 }
 
 // Every chroma-0 entry is the C white, whatever the file holds there, and hue
@@ -90,13 +88,26 @@ void complete(RenotationTable& table) {
     }
 }
 
+// 14960 as "14,960".
+std::string withThousands(std::size_t count) {
+    std::string digits = std::to_string(count);
+    for (auto at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
 }  // namespace
 
 LoadedTable loadRenotationTable(std::istream& in) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    LoadedTable result;
+    std::string text(renotationFileLimit + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > renotationFileLimit) {
+        result.error = "Vezedu.dat is larger than " + std::to_string(renotationFileLimit) + " bytes";
+        return result;
+    }
     NumberStream numbers(text);
     auto loaded = std::make_unique<RenotationTable>();
-    LoadedTable result;
     for (int v = 0; v < tableValues; ++v) {
         for (int h = 0; h < loadedHues; ++h) {
             for (int c = 0; c < loadedChromas; ++c) {
@@ -108,6 +119,11 @@ LoadedTable loadRenotationTable(std::istream& in) {
             }
         }
     }
+    std::size_t count = renotationNumbers;
+    while (!numbers.next().empty()) ++count;
+    if (count != renotationNumbers)
+        result.notice = "Vezedu.dat holds " + withThousands(count) + " numbers; the first " +
+                        withThousands(renotationNumbers) + " were used";
     complete(*loaded);
     result.table = std::move(loaded);
     return result;

@@ -2,6 +2,7 @@
 // value, each hue on the 2.5-step circle and each even chroma.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <memory>
@@ -23,17 +24,29 @@ struct RenotationTable {
     std::int16_t y(int value, int hue, int chroma) const { return entry[value][hue][chroma][1]; }
 };
 
+// The numbers Vezedu.dat holds: an x and a y for every sample read.
+inline constexpr int renotationNumbers = tableValues * loadedHues * loadedChromas * 2;  // 14,960
+// The published renotation data, extrapolated samples included, put x and y
+// between -0.26 and 2.16 (the table's whole values between -0.03 and 1.11), so
+// entries run from -3000 to 22000; 0 is no sample.
+inline constexpr int smallestEntry = -3000;
+inline constexpr int largestEntry = 22000;
+// Many times the size of any layout of the table: a larger file is not one.
+inline constexpr std::size_t renotationFileLimit = 1 << 20;
+
 struct LoadedTable {
     std::unique_ptr<RenotationTable> table;  // none when the file could not be read
     std::string error;                       // why not, for the user
+    std::string notice;                      // said when the file holds more numbers than the table takes
 };
 
 // Reads the numbers of Vezedu.dat (separated by commas, blanks or line ends, two
 // to a sample: x then y, value outermost, then hue index 0..39, then chroma
 // index 0..16) and completes the table: every chroma-0 entry becomes the C
 // white, hue index 40 copies index 0. Numbers after the last sample are
-// ignored. A short file, or a field that is not a whole number fitting 16 bits,
-// gives no table and a message naming the sample.
+// ignored, and counted in the notice. A file larger than renotationFileLimit,
+// a short file, or a field that is not a whole number from smallestEntry to
+// largestEntry gives no table and a message naming the sample.
 LoadedTable loadRenotationTable(std::istream& in);
 
 }  // namespace tintara::munsell

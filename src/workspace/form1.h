@@ -236,6 +236,9 @@ public:
 
     // The message of the last entry refused, empty when the last one was taken.
     const std::string& refusal() const { return refusal_; }
+    // True when the last Measure (or "Import %R") took a new reading and the
+    // window converted it.
+    bool measurementShown() const { return measurementShown_; }
     // Set when the program should end (Exit, or the window closed).
     bool exitRequested() const { return exitRequested_; }
     std::function<void()> onExit;
@@ -291,6 +294,7 @@ private:
     int commPort_ = 1;
     std::array<std::string, 11> hueNames_;
     instruments::Weights weights_;
+    bool measurementShown_ = false;
 };
 
 }  // namespace tintara::workspace

@@ -16,15 +16,16 @@ void Form1::writeConfiguration(const std::string& name) {
     const auto path = files_.working("zol.cfg");
     const auto temporary = std::filesystem::path(path.string() + ".new");
     const std::string text = instruments::configText({name, commPort_});
-    bool written = false;
+    bool created = false, written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        created = bool(out);
         if (out) written = bool(out.write(text.data(), std::streamsize(text.size())).flush());
     }
     std::error_code ec;
     if (written) std::filesystem::rename(temporary, path, ec);
     if (!written || ec) {
-        std::filesystem::remove(temporary, ec);
+        if (created) std::filesystem::remove(temporary, ec);  // only what this write made
         Text3.setText("Cannot write the configuration file " + path.string());
     }
 }
@@ -39,7 +40,7 @@ void Form1::Combo1_Click() {
 void Form1::Text4_Change() {
     const auto port = textio::parseNumber(Text4.text());
     if (!port || *port != std::floor(*port) || *port < -32768 || *port > 32767) return;
-    commPort_ = (*port < 1 || *port > 4) ? 1 : int(*port);
+    commPort_ = instruments::portWithinRange(int(*port));
     writeConfiguration(instName_);
 }
 
@@ -55,9 +56,11 @@ instruments::DialogueContext Form1::dialogueContext() {
 
 void Form1::Command8_Click() {
     instName_ = Combo1.text();
+    measurementShown_ = false;
     auto context = dialogueContext();
     instruments::Reflectance reading = refl;
-    if (instruments::measure(instName_, context, measureState_, reading) == instruments::MeasureEnd::EarlyExit) return;
+    const auto end = instruments::measure(instName_, context, measureState_, reading);
+    if (end == instruments::MeasureEnd::EarlyExit) return;
     refl = reading;
     float X = 0, Y = 0, Z = 0;
     tris(X, Y, Z);
@@ -65,6 +68,7 @@ void Form1::Command8_Click() {
     Text11[1].setText(textio::format(Y, "###.00"));
     Text11[2].setText(textio::format(Z, "###.00"));
     xyzEntry();
+    measurementShown_ = end == instruments::MeasureEnd::NewReading && refusal().empty();
 }
 
 void Form1::Command7_Click() {

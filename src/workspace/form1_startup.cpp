@@ -1,8 +1,10 @@
 // Start-up, the illuminant buttons, the service mode and Exit.
-#include <fstream>
+#include <sstream>
 
 #include "instruments/config_file.h"
+#include "instruments/instrument.h"
 #include "munsell/hue_notation.h"
+#include "textio/text_file.h"
 #include "workspace/form1.h"
 
 namespace tintara::workspace {
@@ -94,11 +96,15 @@ bool Form1::Form_Load(std::string& error) {
     for (int k = 0; k < 10; ++k) hueNames_[k] = std::string(munsell::hueNames[k]);
     display_ = colorimetry::DisplaySettings{};
     const auto tablePath = files_.shipped("Vezedu.dat");
-    std::ifstream in(tablePath, std::ios::binary);
-    if (!in) {
-        error = "Cannot open the Munsell renotation table " + tablePath.string();
+    const auto file = textio::readTextFile(tablePath, munsell::renotationFileLimit);
+    if (file.problem != textio::FileProblem::None) {
+        error = file.problem == textio::FileProblem::Missing
+                    ? "Cannot open the Munsell renotation table " + tablePath.string()
+                    : "Cannot read the Munsell renotation table: " +
+                          textio::describeProblem(tablePath, file.problem, munsell::renotationFileLimit);
         return false;
     }
+    std::istringstream in(file.text);
     auto loaded = munsell::loadRenotationTable(in);
     if (!loaded.table) {
         error = loaded.error;
@@ -109,20 +115,28 @@ bool Form1::Form_Load(std::string& error) {
     paintLogo();
     platform_.beeper.beep();
     Combo1.clear();
-    for (auto name : instruments::instrumentNames) Combo1.addItem(std::string(name));
+    for (const auto& instrument : instruments::instrumentTable()) Combo1.addItem(std::string(instrument.listName));
     Option1[0].select();
     readConfiguration(false);
     showInstrumentLook();
     Text3_Change();
+    if (!loaded.notice.empty()) Text3.setText(loaded.notice);
     return true;
 }
 
 // The first pass needs both lines; a missing or short file leaves no
-// instrument and port 1, and start-up goes on. The second pass ignores errors.
+// instrument and port 1, and start-up goes on; a file that cannot be read is
+// named on the message line. The second pass ignores errors.
 void Form1::readConfiguration(bool firstPass) {
-    std::ifstream in;
-    if (!preset_) in.open(files_.working("ZOL.cfg"), std::ios::binary);
-    const auto config = preset_ ? preset_ : in ? instruments::readConfig(in) : std::nullopt;
+    auto config = preset_;
+    if (!preset_) {
+        const auto path = files_.working("ZOL.cfg");
+        const auto file = textio::readTextFile(path, instruments::configFileLimit);
+        if (file.problem == textio::FileProblem::None) config = instruments::readConfig(file.text);
+        if (firstPass && file.problem != textio::FileProblem::None && file.problem != textio::FileProblem::Missing)
+            Text3.setText("Configuration not read: " +
+                          textio::describeProblem(path, file.problem, instruments::configFileLimit));
+    }
     if (config) {
         instName_ = config->instName;
         commPort_ = config->commPort;
@@ -134,7 +148,7 @@ void Form1::readConfiguration(bool firstPass) {
 
 // "Import" reads a file instead of a port: no calibration and no port box.
 void Form1::showInstrumentLook() {
-    const bool fileImport = Combo1.text() == "Import";
+    const bool fileImport = Combo1.text() == instruments::describe(instruments::Instrument::Import).listName;
     Command7.setVisible(!fileImport);
     Command8.setCaption(fileImport ? "Import %R" : "Measure");
     Label3.setVisible(!fileImport);

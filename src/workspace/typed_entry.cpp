@@ -57,9 +57,19 @@ bool typeGamma(Form1& window, std::string_view gamma) {
     return true;
 }
 
-void pressMeasure(Form1& window) { window.Command8.click(); }
+bool pressMeasure(Form1& window) {
+    window.Command8.click();
+    return window.measurementShown();
+}
 
 const std::string& messageLine(const Form1& window) { return window.Text3.text(); }
+
+void watchMessageLine(Form1& window, std::function<void(const std::string&)> seen) {
+    window.Text3.onChange = [&window, shown = window.Text3.onChange, seen = std::move(seen)] {
+        if (shown) shown();
+        if (!window.Text3.text().empty()) seen(window.Text3.text());
+    };
+}
 
 bool saveToPalette(Form1& window, const std::string& file, const std::string& tag) {
     window.paletteFile = file;

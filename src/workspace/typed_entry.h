@@ -5,6 +5,7 @@
 // through these, and the tests use them too.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,10 +38,14 @@ void setPwd(Form1& window, bool ticked);
 // nothing typed, when the text is not a number from 1 to 3.
 bool typeGamma(Form1& window, std::string_view gamma);
 
-// Presses "Measure" ("Import %R" for the reflectance-file instrument).
-void pressMeasure(Form1& window);
+// Presses "Measure" ("Import %R" for the reflectance-file instrument). True
+// when a new reading was taken and converted; what the message line showed on
+// the way (a greeting, an instrument asleep) does not decide it.
+bool pressMeasure(Form1& window);
 // The message line as it stands.
 const std::string& messageLine(const Form1& window);
+// Calls `seen` with every non-empty text the message line takes from now on.
+void watchMessageLine(Form1& window, std::function<void(const std::string&)> seen);
 
 // Appends the current colour to the palette file under the sample name tag,
 // without asking. True when the record was written.

@@ -2,12 +2,15 @@
 # tintara-cli as scripts use it: one entry, a batch, a palette save and an
 # "Import %R" measurement, each in a scratch working folder.
 set -euo pipefail
-cli="${1:?usage: cli_test.sh TINTARA_CLI}"
+cli="${1:?usage: cli_test.sh TINTARA_CLI INSTRUMENT_SIMULATOR}"
+sim="${2:?usage: cli_test.sh TINTARA_CLI INSTRUMENT_SIMULATOR}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 failures=0
+checks=0
 check() {  # check NAME EXPECTED ACTUAL
+  checks=$((checks + 1))
   if [ "$2" != "$3" ]; then
     printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
     failures=$((failures + 1))
@@ -62,5 +65,28 @@ check "import Y" "xyz.Y=100.00" "$(printf '%s\n' "$out" | grep '^xyz.Y=')"
 check "import Z" "xyz.Z=118.23" "$(printf '%s\n' "$out" | grep '^xyz.Z=')"
 [ ! -e zol.cfg ] || { echo "FAILED measure wrote zol.cfg"; failures=$((failures + 1)); }
 
-echo "$((20 - failures)) passed, $failures failed"
+# A SpectroEye on a pseudo-terminal: its greeting goes to standard error as
+# information, and the reading, 50 % at 380..730 nm, is the result. By hand,
+# from the weights: X = 0.5 (98.074 - 0.008), Y = 0.5 (100 - 0.002),
+# Z = 0.5 (118.230 - 0.004).
+"$sim" spectroeye 20 > sim.out &
+simpid=$!
+for _ in $(seq 100); do [ -s sim.out ] && break; sleep 0.05; done
+set +e
+out="$("$cli" measure SpectroEye --port "$(head -1 sim.out)" 2>err.txt)"; status=$?
+set -e
+kill "$simpid" 2>/dev/null || true
+wait "$simpid" 2>/dev/null || true
+check "SpectroEye status" 0 "$status"
+check "SpectroEye greeting" ": 33 SpectroEye 1.07" "$(cat err.txt)"
+check "SpectroEye XYZ" "xyz.X=49.03 xyz.Y=50.00 xyz.Z=59.11" \
+  "$(printf '%s\n' "$out" | grep '^xyz\.' | tr '\n' ' ' | sed 's/ $//')"
+
+# No instrument behind the port: the message, and status 1.
+set +e
+"$cli" measure CE7000 --port "$PWD/no-such-port" >/dev/null 2>err.txt; status=$?
+set -e
+check "absent port status" 1 "$status"
+
+echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

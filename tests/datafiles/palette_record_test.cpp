@@ -1,6 +1,8 @@
 // The palette record as a line of text, the file name rule and the append.
 #include "datafiles/palette_record.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -56,7 +58,7 @@ protected:
     std::filesystem::path folder;
 };
 
-TEST_F(AppendTest, AppendsWholeLinesAndReportsAFolderInTheWay) {
+TEST_F(AppendTest, AppendsWholeLinesAndReportsAFolderOrPipeInTheWay) {
     std::string error;
     const auto file = folder / "p.csv";
     ASSERT_TRUE(appendLine(file, "one\r\n", error)) << error;
@@ -65,7 +67,56 @@ TEST_F(AppendTest, AppendsWholeLinesAndReportsAFolderInTheWay) {
 
     std::filesystem::create_directory(folder / "taken.csv");
     EXPECT_FALSE(appendLine(folder / "taken.csv", "x\r\n", error));
-    EXPECT_NE(error.find("taken.csv"), std::string::npos) << error;
+    EXPECT_EQ(error, "Cannot write to " + (folder / "taken.csv").string() + ": it is a folder");
+    ASSERT_EQ(::mkfifo((folder / "pipe.csv").c_str(), 0600), 0);
+    EXPECT_FALSE(appendLine(folder / "pipe.csv", "x\r\n", error));
+    EXPECT_EQ(error, "Cannot write to " + (folder / "pipe.csv").string() + ": it is not a regular file");
+}
+
+// A record appended to a file whose last line has no end starts a line of its own.
+TEST_F(AppendTest, NewRecordStartsANewLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"A", "A\r\nB\r\n"}, {"A\r", "A\r\nB\r\n"}, {"A\n", "A\nB\r\n"}, {"A\r\n", "A\r\nB\r\n"}, {"", "B\r\n"}};
+    for (const auto& [before, after] : cases) {
+        const auto file = folder / "p.csv";
+        std::ofstream(file, std::ios::binary) << before;
+        std::string error;
+        ASSERT_TRUE(appendLine(file, "B\r\n", error)) << error;
+        EXPECT_EQ(read(file), after) << ::testing::PrintToString(before);
+    }
+}
+
+// A full disk: the write stops part-way, with or without saying so. The file
+// is cut back to what it held, or removed when the append made it, and the
+// next append writes a whole line.
+TEST_F(AppendTest, FailedWriteLeavesTheFileAsItWas) {
+    auto halfThenFail = [](std::ostream& out, std::string_view bytes) {
+        out.write(bytes.data(), std::streamsize(bytes.size() / 2)).flush();
+        return false;
+    };
+    auto halfAndSayAllIsWell = [](std::ostream& out, std::string_view bytes) {
+        out.write(bytes.data(), std::streamsize(bytes.size() / 2)).flush();
+        return true;
+    };
+    const std::string record = R"("12-06-2026","09:30:00","tag")"
+                               "\r\n";
+    for (const WriteBytes& write : {WriteBytes(halfThenFail), WriteBytes(halfAndSayAllIsWell)}) {
+        const auto file = folder / "p.csv";
+        for (const char* before : {"A\r\n", "A"}) {
+            std::ofstream(file, std::ios::binary) << before;
+            std::string error;
+            EXPECT_FALSE(appendLine(file, record, error, write));
+            EXPECT_EQ(error, "Could not write to " + file.string() + "; it is as it was");
+            EXPECT_EQ(read(file), before);
+        }
+        std::string error;
+        ASSERT_TRUE(appendLine(file, record, error)) << error;
+        EXPECT_EQ(read(file), "A\r\n" + record);
+
+        std::filesystem::remove(file);
+        EXPECT_FALSE(appendLine(file, record, error, write));
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ TEST_F(DialogueTest, CalibrationOrdersAndAnswers) {
     const Script ce2180{{"v", "CE2180\r\n"}, {"K", eighteen}, {"C", eighteen}, {"B", eighteen}};
     const Script ce7000{{"R", "CE7000>"}, {"I\r", nineteen}, {"C\r", nineteen}};
     const std::string sce = "config -mode=sce\r";
-    const Script ci5{{"R\r", "i1 ready>"}, {sce, ">"}, {"whitecal\r", "white done>"}, {"blackcal\r", "black done>"}};
+    // A reply of several lines shows its first line that holds anything.
+    const Script ci5{
+        {"R\r", "i1 ready>"}, {sce, ">"}, {"whitecal\r", "\r\nwhite done\r\nOK>"}, {"blackcal\r", "black done>"}};
     // Asleep at the first call; the white reply is slow and comes only in part.
     const Script xth{{"R\r", "", "", 1}, {"R\r", "XT V2>"}, {"C\r", "partial"}, {"B\r", "open done>", "", -1, 9}};
     const Texts whiteOpen{"White Standard", "Open Port"}, openWhite{"Open Port", "White Standard"};
@@ -38,7 +40,7 @@ TEST_F(DialogueTest, CalibrationOrdersAndAnswers) {
          {OK, OK},
          {"R\r", sce, "whitecal\r", "blackcal\r"},
          ci5Prompts,
-         {"i1 ready>", "white done>", "black done>"}},
+         {"i1 ready>", "white done", "black done>"}},
         {"Ci5/Ci7", ci5, {Cancel, OK}, {"R\r", sce, "blackcal\r"}, ci5Prompts, {"i1 ready>", "black done>"}},
         {"XTH", xth, {OK, OK}, {"R\r", "R\r", "C\r", "B\r"}, xthPrompts, {"XT Sleeping", "partial", "open done>"}},
         {"XTH", xth, {Cancel, OK}, {"R\r", "R\r", "B\r"}, xthPrompts, {"XT Sleeping", "open done>"}},

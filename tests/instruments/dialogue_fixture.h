@@ -4,7 +4,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -13,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "instrument_replies.h"
 #include "instruments/dialogue.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_serial_port.h"
@@ -31,7 +31,6 @@ struct Say {
 using Script = std::vector<Say>;
 using Texts = std::vector<std::string>;
 enum class Where { Nowhere, Box, Line, Both };
-using Curve = double (*)(std::size_t);
 
 // A dialogue that fails: its message, where it shows, how a measurement ends
 // and, for "Import", the file chosen (none: the file dialog is cancelled).
@@ -44,31 +43,15 @@ struct Failure {
     std::optional<std::string> importText = {};
 };
 
-// The test curve: 21.5, 23, ... 80 percent at 360..750 nm.
-inline double ramp(std::size_t i) { return 20.0 + 1.5 * static_cast<double>(i); }
-// What a dialogue that read nothing leaves: the fixture's starting curve.
-inline double unset(std::size_t) { return -1.0; }
-
-// A field of `width` characters holding `value` with `decimals` decimals.
-inline std::string field(double value, int width, int decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
-    return text;
-}
-// `count` such fields of a curve, each followed by `gap`.
-inline std::string fields(Curve value, std::size_t count, int width, int decimals, const std::string& gap) {
-    std::string out;
-    for (std::size_t i = 1; i <= count; ++i) out += field(value(i), width, decimals) + gap;
-    return out;
-}
-
 class DialogueTest : public ::testing::Test {
 protected:
     DialogueTest() {
+        // A run that was stopped may have left a pipe or a folder in its place.
+        std::filesystem::remove_all(importPath);
         clock.advanceOnRead(0.05);
         fresh({});
     }
-    ~DialogueTest() override { std::filesystem::remove(importPath); }
+    ~DialogueTest() override { std::filesystem::remove_all(importPath); }
 
     // A new instrument playing `script` behind a clean window and curve.
     void fresh(const Script& script) {

@@ -1,45 +1,20 @@
 // The measurement dialogues against scripted instruments: the curve each one
 // cuts out of its replies, and every way a measurement can fail.
+#include <sys/stat.h>
+
 #include "dialogue_fixture.h"
-#include "instruments/serial_wait.h"
+#include "instruments/serial_dialogue.h"
 #include "instruments/spectral.h"
 #include "textio/formats.h"
 
 namespace tintara::instruments::testkit {
 namespace {
 
-// The characters between fields are nines, so that a field cut out one place
-// off reads as another number.
-// CE7000: "11" in a 20-character head, seven-character values 10 apart from 21.
-std::string ce7000Reply(Curve value = ramp, const std::string& status = "11") {
-    return status + std::string(18, ' ') + fields(value, 40, 7, 2, "999") + "\r\n>";
-}
-// XTH: "11" in an 18-character head, six-character values 8 apart from 19.
-std::string xthReply(Curve value = ramp, const std::string& status = "11") {
-    return status + std::string(16, ' ') + fields(value, 40, 6, 2, "99") + "\r\n>";
-}
-// Ci5/Ci7: seven-character values with three decimals, found by their points.
-std::string ci5Reply(Curve value = ramp, std::size_t count = 40) {
-    return "<00> " + fields(value, count, 7, 3, "9") + "\r\n>";
-}
-// Spectrolino / SpectroEye: a ten-character head, 36 fractions 7 apart from 11.
-std::string spectroReply(Curve fraction) { return ": 185 9 0 " + fields(fraction, 36, 6, 4, "9") + "\r\n"; }
-// CE2180: the 290-byte block after the 18-byte head; one more character after
-// every sixth six-character value.
-const std::string ce2180Head = "11 MEASURE OK    \n";
-std::string ce2180Block(Curve value = ramp) {
-    std::string block;
-    for (std::size_t i = 1; i <= 40; ++i) block += field(value(i), 6, 2) + (i % 6 == 0 ? "99" : "9");
-    block.resize(288, ' ');
-    return block + "\r\n";
-}
 // 50 everywhere but at 750 nm, where no reflectance can be.
 double lowAtTheEnd(std::size_t i) { return i == 40 ? -6.0 : 50.0; }
 
-const std::string wake(250, '\xFF');
-const std::string spectroData = wake + "; 184 9 0\r\n";
 const Say ce7000Ready{"R", ">"}, ce2180Ready{"v", "V\n"}, xthAwake{"R\r", "X>"}, ci5Awake{"R\r", "i>"},
-    sceTaken{"config -mode=sce\r", ">"}, spectroAwake{wake + "; 32\r\n", "OK\r\n"};
+    sceTaken{"config -mode=sce\r", "<00>\r\n>"}, spectroAwake{spectroHello, "OK\r\n"};
 
 TEST_F(DialogueTest, EveryInstrumentReadsItsFieldsInPlace) {
     struct Row {
@@ -87,21 +62,21 @@ TEST_F(DialogueTest, EveryInstrumentReadsItsFieldsInPlace) {
         // 36 fields of 0.5 for 380..730 nm; the two wavelengths at each end keep their values.
         {"SpectroEye",
          {spectroAwake, {spectroData, spectroReply([](std::size_t) { return 0.5; })}},
-         {wake + "; 32\r\n", spectroData},
-         {"OK\r\n"},
+         {spectroHello, spectroData},
+         {"OK"},
          [](std::size_t i) { return i >= 3 && i <= 38 ? 50.0 : -1.0; },
          "9600,n,8,1 RTS"},
         {"Spectrolino",
-         {spectroAwake, {spectroData, spectroReply([](std::size_t i) { return ramp(i + 2) / 100; })}},
-         {wake + "; 32\r\n", spectroData},
-         {"OK\r\n"},
+         {spectroAwake, {spectroData, spectroReply(rampFraction)}},
+         {spectroHello, spectroData},
+         {"OK"},
          [](std::size_t i) { return i >= 3 && i <= 38 ? ramp(i) : -1.0; },
          "9600,n,8,1 RTS"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.inst);
         fresh(row.script);
-        EXPECT_EQ(run(row.inst), MeasureEnd::Tail);
+        EXPECT_EQ(run(row.inst), MeasureEnd::NewReading);
         expectCurve(row.expected);
         EXPECT_EQ(port.sent, row.sent);
         EXPECT_EQ(lines, row.lines);
@@ -112,6 +87,32 @@ TEST_F(DialogueTest, EveryInstrumentReadsItsFieldsInPlace) {
     }
 }
 
+// A pipe or a device is not opened, and a file can be no larger than 64 KiB.
+TEST_F(DialogueTest, ImportReadsRegularFilesOfBoundedSizeOnly) {
+    const std::string forty = "tag\n" + fields(ramp, 40, 0, 1, ",");
+    for (const auto& [size, end] : {std::pair{65536u, MeasureEnd::NewReading}, {65537u, MeasureEnd::EarlyExit}}) {
+        fresh({});
+        importFile(forty + std::string(size - forty.size(), '\n'));
+        EXPECT_EQ(run("Import"), end) << size;
+        EXPECT_EQ(dialogs.messages(),
+                  end == MeasureEnd::NewReading ? Texts{} : Texts{importPath.string() + " is larger than 65536 bytes"});
+    }
+    std::filesystem::remove(importPath);
+    ASSERT_EQ(::mkfifo(importPath.c_str(), 0600), 0);
+    fresh({});
+    dialogs.answerFile(importPath.string());
+    EXPECT_EQ(run("Import"), MeasureEnd::EarlyExit);
+    EXPECT_EQ(dialogs.messages(), Texts{importPath.string() + " is not a regular file"});
+    std::filesystem::remove(importPath);
+    std::filesystem::create_directory(importPath);
+    fresh({});
+    dialogs.answerFile(importPath.string());
+    EXPECT_EQ(run("Import"), MeasureEnd::EarlyExit);
+    EXPECT_EQ(dialogs.messages(), Texts{"File not found"});
+    std::filesystem::remove(importPath);
+    expectCurve(unset);
+}
+
 TEST_F(DialogueTest, ImportReadsTheTagAndFortyValues) {
     dialogs.answerFile(importPath.string());  // not written yet
     EXPECT_EQ(run("Import"), MeasureEnd::EarlyExit);
@@ -119,16 +120,22 @@ TEST_F(DialogueTest, ImportReadsTheTagAndFortyValues) {
     std::string text = "ramp tile\r\n";
     for (std::size_t i = 1; i <= 40; ++i) text += field(ramp(i), 0, 1) + (i % 7 == 0 ? "\r\n" : ",");
     importFile(text);
-    ASSERT_EQ(run("Import"), MeasureEnd::Tail);
+    ASSERT_EQ(run("Import"), MeasureEnd::NewReading);
     expectCurve(ramp);
     EXPECT_EQ(caption, importPath.string() + " ramp tile");
     EXPECT_EQ(dialogs.shown.at(0).defaultText, "*.txt|*.txt");
 
-    importFile("white\n" + fields([](std::size_t) { return 100.0; }, 40, 0, 0, "\n"));
-    ASSERT_EQ(run("Import"), MeasureEnd::Tail);
+    // Blank lines after the 40th value are no 41st.
+    importFile("white\n" + fields([](std::size_t) { return 100.0; }, 40, 0, 0, "\n") + "\r\n  \r\n");
+    ASSERT_EQ(run("Import"), MeasureEnd::NewReading);
     const colorimetry::Xyz xyz = tristimulusOf(refl, illuminantCWeights());
     for (const auto& [value, shown] : {std::pair{xyz.X, "98.07"}, {xyz.Y, "100.00"}, {xyz.Z, "118.23"}})
         EXPECT_EQ(textio::format(value, "###.00"), shown);
+}
+
+// "4?.00" in place of a value: the field must be wholly a number.
+std::string garbledAt(std::string reply, std::size_t at, const std::string& text) {
+    return reply.replace(at, text.size(), text);
 }
 
 // Each failure shows its message where it belongs, ends the dialogue the way
@@ -140,12 +147,21 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
     auto rejected = [](const char* what) { return std::string(what) + " - reading rejected"; };
     auto ci5Measures = [](const std::string& reply) { return Script{ci5Awake, sceTaken, {"measure\r", reply}}; };
     auto spectroSends = [](const std::string& data) { return Script{spectroAwake, {spectroData, data}}; };
+    auto xthSends = [](const std::string& data) { return Script{xthAwake, {"M 8\r", data}}; };
+    // The XTH reply with every column one place to the left and a byte added
+    // at the end to keep its length: every field still reads as a number.
+    const std::string xthShifted = xthReply().erase(17, 1) + " ";
+    // One slot too many after the head: the points stay in their columns.
+    const std::string xthSlotMore = xthReply().insert(18, field(50, 6, 2) + "99");
     using enum Where;
     using enum MeasureEnd;
     const Failure rows[] = {
         {"Import", {}, "File not found", Box},
         {"Import", {}, formatError, Box, EarlyExit, "short\n" + fifties},
         {"Import", {}, formatError, Box, EarlyExit, "words\nfifty," + fifties},
+        {"Import", {}, formatError, Box, EarlyExit, "garbled\n4?.00," + fifties},
+        // A line given twice: 41 values.
+        {"Import", {}, formatError, Box, EarlyExit, "twice\n" + fifties + "50\n50\n"},
         {"Import",
          {},
          rejected("Reflectance out of range in the import file"),
@@ -159,33 +175,54 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
         {"Ci5/Ci7", ci5Measures(ci5Reply(ramp, 39)), rejected("Ci5/Ci7 reply incomplete"), Line},
         // A point among the first three characters.
         {"Ci5/Ci7", ci5Measures(".5," + ci5Reply()), rejected("Ci5/Ci7 reply incomplete"), Line},
+        {"Ci5/Ci7", ci5Measures(garbledAt(ci5Reply(), 5, " 4?.000")), rejected("Ci5/Ci7 reply garbled"), Line},
         {"Ci5/Ci7", ci5Measures(ci5Reply(lowAtTheEnd)), rejected("Ci5/Ci7 reading out of range"), Line},
         {"XTH", {}, "XTH did not wake up", Box},
-        {"XTH", {xthAwake}, "XTH" + stopped, Box},
-        {"XTH", {xthAwake, {"M 8\r", "11 half a reply"}}, "error in Measurement", Box, Tail},
-        {"XTH", {xthAwake, {"M 8\r", xthReply(ramp, "20")}}, "Instrument Uncalibrated", Box, Tail},
-        {"XTH", {xthAwake, {"M 8\r", "11>"}}, rejected("XTH reply incomplete"), Box},
-        {"XTH", {xthAwake, {"M 8\r", xthReply(lowAtTheEnd)}}, rejected("XTH reading out of range"), Box},
+        // Silent, or slow, after the command: the reading ends as a time-out does.
+        {"XTH", {xthAwake}, "error in Measurement", Box, PreviousCurve},
+        {"XTH", xthSends("11 half a reply"), "error in Measurement", Box, PreviousCurve},
+        {"XTH", xthSends(xthReply(ramp, "20")), "Instrument Uncalibrated", Box, PreviousCurve},
+        {"XTH", xthSends("11>"), rejected("XTH reply garbled"), Box},
+        {"XTH", xthSends(garbledAt(xthReply(), 50, " 4?.00")), rejected("XTH reply garbled"), Box},
+        {"XTH", xthSends(xthReply().erase(30, 1)), rejected("XTH reply garbled"), Box},
+        {"XTH", xthSends(xthReply().insert(2, "     ")), rejected("XTH reply garbled"), Box},
+        {"XTH", xthSends(xthShifted), rejected("XTH reply garbled"), Box},
+        {"XTH", xthSends(xthSlotMore), rejected("XTH reply garbled"), Box},
+        {"XTH", xthSends(xthReply(lowAtTheEnd)), rejected("XTH reading out of range"), Box},
         {"XTH", {{"", noPort}}, noPort, Box},
         {"CE2180", {}, "CE-2180 not connected", Box},
-        {"CE2180", {ce2180Ready, {"M", "20 NOT CALIBRATED\n"}}, "Calibrate Instrument", Box, Tail},
+        {"CE2180", {ce2180Ready, {"M", "20 NOT CALIBRATED\n"}}, "Calibrate Instrument", Box, PreviousCurve},
         {"CE2180", {ce2180Ready, {"M", "11"}}, "CE-2180" + stopped, Box},
         {"CE2180", {ce2180Ready, {"M", ce2180Head, ce2180Block().substr(0, 200)}}, "CE-2180" + stopped, Box},
+        {"CE2180",
+         {ce2180Ready, {"M", ce2180Head, garbledAt(ce2180Block(), 14, " 4?.00")}},
+         rejected("CE-2180 reply garbled"),
+         Box},
         {"CE2180",
          {ce2180Ready, {"M", ce2180Head, ce2180Block(lowAtTheEnd)}},
          rejected("CE-2180 reading out of range"),
          Box},
         {"CE7000", {}, "CE-7000 not connected", Box},
-        {"CE7000A", {ce7000Ready, {"M\r", ce7000Reply(ramp, "20")}}, "Calibrate Instrument", Box, Tail},
+        {"CE7000A", {ce7000Ready, {"M\r", ce7000Reply(ramp, "20")}}, "Calibrate Instrument", Box, PreviousCurve},
         {"CE7000", {ce7000Ready, {"M\r", "11 head only"}}, "CE-7000" + stopped, Box},
         {"CE7000", {ce7000Ready, {"M\r", ce7000Reply().substr(0, 300)}}, "CE-7000" + stopped, Box},
         {"CE7000",
-         {ce7000Ready, {"M\r", ce7000Reply().replace(20, 7, "  n/a  ")}},
-         rejected("CE-7000 reply incomplete"),
+         {ce7000Ready, {"M\r", garbledAt(ce7000Reply(), 20, "  4?.00")}},
+         rejected("CE-7000 reply garbled"),
+         Box},
+        {"CE7000",
+         {ce7000Ready, {"M\r", garbledAt(ce7000Reply(), 20, "  n/a  ")}},
+         rejected("CE-7000 reply garbled"),
          Box},
         {"SpectroEye", {}, "SpectroEye not responding - Settings serial 9600 handshake=No", Box},
         {"SpectroEye", spectroSends(": 185 9 0 0.5"), "SpectroEye data not returned - message=: 185 9 0 0.5", Box},
+        // Only the reply's first line is quoted, and no more than 80 characters of it.
+        {"SpectroEye", spectroSends("\nERR 12\rmore"), "SpectroEye data not returned - message=ERR 12", Box},
+        {"SpectroEye", spectroSends(std::string(5000, 'A')),
+         "SpectroEye data not returned - message=" + std::string(80, 'A') + "...", Box},
         {"Spectrolino", spectroSends(": 185 9 0 0.5\r\n"), rejected("SpectroEye reply incomplete"), Box},
+        {"Spectrolino", spectroSends(garbledAt(spectroReply(rampFraction), 10, "0.4?00")),
+         rejected("SpectroEye reply garbled"), Box},
         {"SpectroEye", spectroSends(spectroReply([](std::size_t i) { return i == 9 ? 2.5 : 0.5; })),
          rejected("SpectroEye reading out of range"), Box},
     };
@@ -202,16 +239,48 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
     }
 }
 
+// The reply buffer holds 4096 bytes: a reply that fills it is read, one that
+// would need one byte more never ends.
+TEST_F(DialogueTest, ReplyBufferHoldsFourKilobytes) {
+    const std::string reply = ci5Reply();
+    for (const auto& [length, end] : {std::pair{4096u, MeasureEnd::NewReading}, {4097u, MeasureEnd::EarlyExit}}) {
+        SCOPED_TRACE(length);
+        const std::string padded =
+            reply.substr(0, reply.size() - 3) + std::string(length - reply.size(), ' ') + "\r\n>";
+        fresh({ci5Awake, sceTaken, {"measure\r", padded}});
+        state = {};
+        EXPECT_EQ(run("Ci5/Ci7"), end);
+        expectCurve(end == MeasureEnd::NewReading ? ramp : unset);
+        EXPECT_EQ(lines, end == MeasureEnd::NewReading ? Texts{} : Texts{"Ci5/Ci7 not connected"});
+    }
+}
+
+// The Ci5/Ci7 data start with the status "<00>": a read that ends just after
+// it does not end the reply, and bytes that follow a reply in the same read
+// do not end the next wait.
+TEST_F(DialogueTest, Ci5ReplyReadInPiecesIsReadWhole) {
+    const std::string reply = ci5Reply();
+    fresh({{"R\r", "i1 ready>\r\n>"}, {"config -mode=sce\r", "<00>", "\r\n>"}, {"measure\r", "<00>", reply.substr(4)}});
+    for (int run = 0; run < 2; ++run) {
+        refl.fill(-1.0f);
+        EXPECT_EQ(this->run("Ci5/Ci7"), MeasureEnd::NewReading);
+        expectCurve(ramp);
+    }
+    EXPECT_EQ(lines, Texts{});
+    EXPECT_EQ(port.sent, (Texts{"R\r", "config -mode=sce\r", "measure\r", "R\r", "measure\r"}));
+}
+
 TEST_F(DialogueTest, ReplyWaitAcrossMidnight) {
     // 23:59:59.5; the answer comes 1.2 s later, at 0.7 s past midnight.
     clock.set(86399.5);
     clock.advanceOnRead(0.1);
     fresh({{"R\r", "ok>", "", -1, 1.2}});
-    std::string error, reply;
-    ASSERT_TRUE(port.open(error));
-    port.send("R\r");
+    SerialDialogue dialogue(context, describe(Instrument::Xth));
+    const float start = dialogue.now();
+    dialogue.send("R\r");
+    std::string reply;
     float elapsed = -1;
-    EXPECT_FALSE(replyWait(context, reply, Terminator::Prompt, 2, clockNow(clock), {.elapsed = &elapsed}));
+    EXPECT_EQ(dialogue.awaitReply(reply, Terminator::Prompt, 2, start, {.elapsed = &elapsed}), Wait::Arrived);
     EXPECT_EQ(reply, "ok>");
     EXPECT_NEAR(elapsed, 1.2, 0.15);
 }
@@ -220,18 +289,25 @@ TEST_F(DialogueTest, ReplyWaitAcrossMidnight) {
 TEST_F(DialogueTest, SecondDialogueIsRefusedWhileOneRuns) {
     const std::string reply = ce7000Reply();
     fresh({{"R", ">"}, {"M\r", reply.substr(0, 19), reply.substr(19)}});
-    MeasureEnd second = MeasureEnd::Tail;
+    MeasureEnd second = MeasureEnd::NewReading;
     Reflectance other{};
     events.queue([&] { second = measure("CE7000", context, state, other); });
     events.queue([&] { calibrate("CE7000", context, state); });
-    ASSERT_EQ(run("CE7000"), MeasureEnd::Tail);
+    ASSERT_EQ(run("CE7000"), MeasureEnd::NewReading);
     EXPECT_EQ(second, MeasureEnd::EarlyExit);
     EXPECT_EQ(lines, Texts(2, std::string(alreadyRunningMessage)));
     EXPECT_EQ(port.sent, (Texts{"R", "M\r"}));
     expectCurve(ramp);
     // Once it is over, the next one runs.
-    EXPECT_EQ(run("CE7000"), MeasureEnd::Tail);
+    EXPECT_EQ(run("CE7000"), MeasureEnd::NewReading);
     expectClosed();
+}
+
+// A name that is not on the list shows the previous curve again.
+TEST_F(DialogueTest, UnknownNameKeepsTheCurve) {
+    EXPECT_EQ(run("Inst"), MeasureEnd::PreviousCurve);
+    expectCurve(unset);
+    EXPECT_EQ(port.opens, 0);
 }
 
 }  // namespace

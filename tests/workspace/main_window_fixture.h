@@ -70,6 +70,7 @@ protected:
     // Starts the window with the companion windows the programs give it; a
     // test that needs a configuration file writes it first.
     void start() {
+        companions.reset();  // a second start: the old set unplugs itself from the old window
         window = std::make_unique<workspace::Form1>(headless.platform(), testLocations(folder.path()));
         companions = std::make_unique<windows::WindowSet>(*window, headless.platform(), testLocations(folder.path()));
         window->setCompanions(companions.get());

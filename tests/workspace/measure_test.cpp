@@ -46,11 +46,27 @@ TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourAndASecondPressIsRefused
     EXPECT_FALSE(port.isOpen());
 }
 
+// Only a new reading, converted, counts as a measurement; the message line does not.
+TEST_F(MeasureTest, MeasurementShownOnlyForANewReading) {
+    start("CE7000\r\n 1 \r\n");
+    port.on("R", ">");
+    port.on("M\r", ce7000Reply("  50.00").replace(0, 2, "20")).once();
+    port.on("M\r", ce7000Reply("  50.00")).once();
+    w().Command8.click();
+    EXPECT_EQ(headless.dialogs.messages(), std::vector<std::string>{"Calibrate Instrument"});
+    EXPECT_FALSE(w().measurementShown());
+    w().Text3.setText("a line the instrument left");
+    w().Command8.click();
+    EXPECT_TRUE(w().measurementShown());
+    EXPECT_EQ(joined(w().Text11), "49.04,50.00,59.11");
+}
+
 TEST_F(MeasureTest, SilentInstrumentLeavesTheWindowAsItWas) {
     start("CE7000\r\n 1 \r\n");
     const auto before = workspace::shownFields(w());
     w().Command8.click();
     ASSERT_EQ(headless.dialogs.messages(), std::vector<std::string>{"CE-7000 not connected"});
+    EXPECT_FALSE(w().measurementShown());
     EXPECT_EQ(workspace::shownFields(w()), before);
     EXPECT_FALSE(port.isOpen());
 }

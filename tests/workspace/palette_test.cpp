@@ -81,4 +81,14 @@ TEST_F(PaletteTest, UnwritableFileIsReportedAndRgbTextMustBeNumbers) {
     EXPECT_EQ(w().Text3.text(), "R, G and B must be numbers to save the colour to the palette");
 }
 
+// A palette whose last line has no end, as another program may leave it.
+TEST_F(PaletteTest, RecordGoesOnANewLineAfterALastLineWithoutEnd) {
+    folder.write("kept.csv", R"("01-02-2026","10:00:00","old")");
+    save({"kept", "new"});
+    EXPECT_EQ(folder.read("kept.csv"), R"("01-02-2026","10:00:00","old")"
+                                       "\r\n"
+                                       R"("03-07-2026","09:05:04","new",)" +
+                                           startUpFields + "\r\n");
+}
+
 }  // namespace tintara::testkit

@@ -1,11 +1,12 @@
 // Plays a spectrophotometer on the master side of a pseudo-terminal.
 //
-//   instrument_simulator ce7000|ci5 [seconds]
+//   instrument_simulator ce7000|ci5|spectroeye [seconds [milliseconds]]
 //
 // prints the path of the terminal's slave side on the first line of its
 // output, then answers the instrument's commands until it is terminated or
 // `seconds` (default 60) have passed, so that it never outlives a test that
-// forgot it.
+// forgot it. With `milliseconds`, every answer goes out one byte at a time,
+// that long apart, as a slow line or a slow instrument would send it.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -25,7 +26,18 @@ namespace {
 
 using namespace tintara::simulator;
 
+void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+int bytePace = 0;  // milliseconds between the bytes of an answer
+
 bool writeAll(int fd, const std::string& bytes) {
+    if (bytePace > 0) {
+        for (char byte : bytes) {
+            if (::write(fd, &byte, 1) != 1) return false;
+            pause(bytePace);
+        }
+        return true;
+    }
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -34,8 +46,6 @@ bool writeAll(int fd, const std::string& bytes) {
     }
     return true;
 }
-
-void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 // The Color-Eye 7000 takes "R" alone and commands ended by CR. Its
 // measurement comes as the 19-byte status first and the data a moment later.
@@ -77,15 +87,32 @@ void answerCi5(int fd, std::string& pending) {
     }
 }
 
+// The SpectroEye takes requests ended by CR LF, each after a run of 255 bytes
+// that wakes its interface.
+void answerSpectroEye(int fd, std::string& pending) {
+    for (auto end = pending.find("\r\n"); end != std::string::npos; end = pending.find("\r\n")) {
+        std::string request = pending.substr(0, end);
+        pending.erase(0, end + 2);
+        request.erase(0, request.find_first_not_of('\xFF'));
+        if (request == "; 32")
+            writeAll(fd, ": 33 SpectroEye 1.07\r\n");
+        else if (request == "; 184 9 0")
+            writeAll(fd, spectroEyeMeasurement());
+        else
+            writeAll(fd, ": 0 unknown\r\n");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string kind = argc > 1 ? argv[1] : "";
-    if (kind != "ce7000" && kind != "ci5") {
-        std::fprintf(stderr, "usage: instrument_simulator ce7000|ci5 [seconds]\n");
+    if (kind != "ce7000" && kind != "ci5" && kind != "spectroeye") {
+        std::fprintf(stderr, "usage: instrument_simulator ce7000|ci5|spectroeye [seconds [milliseconds]]\n");
         return 2;
     }
     ::alarm(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 60u);
+    bytePace = argc > 3 ? std::atoi(argv[3]) : 0;
 
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
@@ -119,7 +146,9 @@ int main(int argc, char** argv) {
         pending.append(buffer, static_cast<std::size_t>(n));
         if (kind == "ce7000")
             answerCe7000(master, pending);
-        else
+        else if (kind == "ci5")
             answerCi5(master, pending);
+        else
+            answerSpectroEye(master, pending);
     }
 }

@@ -29,4 +29,10 @@ std::string ci5Measurement() {
     return reply + "\r\n>";
 }
 
+std::string spectroEyeMeasurement() {
+    std::string reply = ": 185 9 0 ";
+    for (int i = 1; i <= 36; ++i) reply += fixed(0.5, 6, 4) + " ";
+    return reply + "\r\n";
+}
+
 }  // namespace tintara::simulator

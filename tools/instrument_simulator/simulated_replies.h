@@ -13,7 +13,11 @@ double simulatedReflectance(int index);
 // Color-Eye 7000: "11", values as seven-character fields 10 apart from
 // position 21, then CR LF and ">".
 std::string ce7000Measurement();
-// Ci5/Ci7: values with three decimals, comma-separated, then CR LF and ">".
+// Ci5/Ci7: the status "<00>", values with three decimals, comma-separated,
+// then CR LF and ">".
 std::string ci5Measurement();
+// SpectroEye / Spectrolino: the answer to "; 184 9 0", 36 fractions 7 apart
+// from position 11 for 380..730 nm, every one 0.5, then CR LF.
+std::string spectroEyeMeasurement();
 
 }  // namespace tintara::simulator

@@ -25,12 +25,12 @@ namespace {
 // path of the terminal's slave side first; nothing is taken after 10 s of silence.
 class Simulator {
 public:
-    explicit Simulator(const char* kind) {
+    explicit Simulator(const char* kind, const char* pace) {
         int out[2];
         if (::pipe(out) != 0 || (pid_ = ::fork()) < 0) return;
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
-            ::execl(SIMULATOR_PATH, SIMULATOR_PATH, kind, "30", static_cast<char*>(nullptr));
+            ::execl(SIMULATOR_PATH, SIMULATOR_PATH, kind, "30", pace, static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(out[1]);
@@ -54,9 +54,16 @@ private:
     pid_t pid_ = -1;
 };
 
-// Measures `times` over port `number` with the simulator of `kind` behind it.
-void measureThroughSimulator(const char* kind, const std::string& instName, int number, int times) {
-    Simulator simulator(kind);
+// The simulators' curves: 21.5, 23, ... 80 percent, or 50 percent at 380..730
+// nm from a SpectroEye (whose four end wavelengths keep their 0).
+double simulatedCurve(std::size_t i) { return 20.0 + 1.5 * double(i); }
+double spectroEyeCurve(std::size_t i) { return i >= 3 && i <= 38 ? 50.0 : 0.0; }
+
+// Measures `times` over port `number` with the simulator of `kind` behind it,
+// answering a byte every `pace` milliseconds.
+void measureThroughSimulator(const char* kind, const std::string& instName, int number, int times,
+                             double (*curve)(std::size_t) = simulatedCurve, const char* pace = "0") {
+    Simulator simulator(kind, pace);
     ASSERT_FALSE(simulator.slavePath.empty());
     ::setenv(("TINTARA_PORT" + std::to_string(number)).c_str(), simulator.slavePath.c_str(), 1);
     ui::qt::QtSerialPort port;
@@ -68,18 +75,22 @@ void measureThroughSimulator(const char* kind, const std::string& instName, int 
     MeasureState state;
     for (int run = 0; run < times; ++run) {
         Reflectance refl{};
-        ASSERT_EQ(measure(instName, context, state, refl), MeasureEnd::Tail)
+        ASSERT_EQ(measure(instName, context, state, refl), MeasureEnd::NewReading)
             << line << ::testing::PrintToString(dialogs.messages());
-        // The simulator's curve: 21.5, 23, ... 80 percent.
-        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], static_cast<float>(20.0 + 1.5 * i)) << i;
+        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], static_cast<float>(curve(i))) << i;
     }
     EXPECT_FALSE(port.isOpen());
 }
 
-TEST(PseudoTerminal, Ce7000AndCi5Ci7Measurements) {
+TEST(PseudoTerminal, Ce7000Ci5Ci7AndSpectroEyeMeasurements) {
     measureThroughSimulator("ce7000", "CE7000", 1, 1);
     measureThroughSimulator("ci5", "Ci5/Ci7", 2, 2);  // the second without the mode command
+    measureThroughSimulator("spectroeye", "SpectroEye", 3, 1, spectroEyeCurve);
 }
+
+// A byte every 5 ms: however the terminal hands the bytes over, each reply is
+// read whole, "<00>" at the start of the data included.
+TEST(PseudoTerminal, SlowCi5Ci7Measurement) { measureThroughSimulator("ci5", "Ci5/Ci7", 4, 1, simulatedCurve, "5"); }
 
 }  // namespace
 }  // namespace tintara::instruments
