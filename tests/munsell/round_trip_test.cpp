@@ -95,6 +95,23 @@ TEST(RoundTrip, WholeValues) {
     EXPECT_GT(stripEnds, 1000);
 }
 
+// Below value 1 both levels hold the chromaticities of value 1, so the search
+// inverts the interpolation of one cell, as at whole values: every colour of
+// the value-1 data comes back, however dark.
+TEST(RoundTrip, BelowValueOne) {
+    Largest dark;
+    for (int i = 0; i < 200; ++i) {
+        const float H = static_cast<float>(i / 2.0);
+        for (int j = 1; j <= 64; ++j) {
+            const float C = j / 2.0f;
+            if (!wellInside(0, H, C)) continue;
+            for (const float V : {0.05f, 0.3f, 0.5f, 0.95f}) dark.add(roundTrip(H, V, C, false), H, V, C);
+        }
+    }
+    dark.expectWithin("below value 1", 1e-3f, 1e-3f);
+    EXPECT_GT(dark.count, 10000);
+}
+
 struct BetweenValues {
     Largest held, oneLevel, all, heldAtSeam, allAtSeam;
 };
