@@ -93,6 +93,20 @@ bool placeRow(const std::vector<std::string_view>& f, Grid& grid, std::string& e
     return true;
 }
 
+// The renotation data hold no samples at value 0 (black has no chromaticity),
+// so level 0 would leave every colour darker than value 1 to be blended with
+// nothing. It takes the chromaticities of value 1: below value 1 a colour
+// keeps the chromaticity it has at value 1, and converts both ways. Chroma 0
+// stays 0 here; the loader puts the C white there at every level.
+void fillValueZeroFromValueOne(Grid& grid) {
+    for (int h = 0; h < loadedHues; ++h) {
+        for (int c = 1; c < loadedChromas; ++c) {
+            grid.entry[0][h][c][0] = grid.entry[1][h][c][0];
+            grid.entry[0][h][c][1] = grid.entry[1][h][c][1];
+        }
+    }
+}
+
 std::string writeGrid(const Grid& grid) {
     std::string text;
     for (int v = 0; v < tableValues; ++v) {
@@ -126,6 +140,7 @@ VezeduText layOutVezedu(std::istream& csv) {
             return result;
         }
     }
+    fillValueZeroFromValueOne(*grid);
     result.text = writeGrid(*grid);
     result.ok = true;
     return result;

@@ -1,8 +1,13 @@
 #include "cli_options.h"
 
+#include "textio/numberread.h"
+
 namespace tintara::cli {
 
 namespace {
+// The range of the window's gamma box.
+constexpr double minimumGamma = 1, maximumGamma = 3;
+
 std::optional<colorimetry::Condition> illuminantNamed(const std::string& name) {
     if (name == "C" || name == "c") return colorimetry::Condition::C2;
     if (name == "D50" || name == "d50") return colorimetry::Condition::D50_2;
@@ -35,6 +40,11 @@ bool parseConvertOptions(const std::vector<std::string>& args, ConvertOptions& o
             options.pwd = true;
         } else if (a == "--gamma") {
             if (!value(v)) return false;
+            const double gamma = textio::isPlainDecimal(v) ? textio::parseNumber(v).value_or(0) : 0;
+            if (gamma < minimumGamma || gamma > maximumGamma) {
+                error = "--gamma must be a plain decimal number from 1 to 3, not " + v;
+                return false;
+            }
             options.gamma = v;
         } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
             error = "unknown option " + a;

@@ -17,7 +17,8 @@ struct ConvertOptions {
 };
 
 // Parses the options before and among the words; false with a message on
-// unknown options or missing option values.
+// unknown options, missing option values, an unknown illuminant or a gamma
+// that is not a plain decimal number from 1 to 3.
 bool parseConvertOptions(const std::vector<std::string>& args, ConvertOptions& options, std::string& error);
 
 }  // namespace tintara::cli

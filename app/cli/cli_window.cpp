@@ -7,13 +7,14 @@
 namespace tintara::cli {
 
 namespace {
-// Pictures come from real files in both timings; text is drawn in the headless
+// Pictures come from real files and the date and time from the system clock
+// in both timings (palette records carry them); text is drawn in the headless
 // font, the same on every machine.
 ui::Platform platformFor(Timing timing, ui::HeadlessPlatform& headless, ui::Clock& clock, ui::EventPump& events,
                          ui::SerialPort& serial, ui::PictureSource& pictures) {
     if (timing == Timing::Instant) {
         ui::Platform p = headless.platform();
-        return ui::Platform{p.dialogs, p.clock, p.events, p.beeper, p.printer, p.serial, p.text, pictures};
+        return ui::Platform{p.dialogs, clock, p.events, p.beeper, p.printer, p.serial, p.text, pictures};
     }
     return ui::Platform{headless.dialogs, clock,  events,        headless.beeper,
                         headless.printer, serial, headless.text, pictures};

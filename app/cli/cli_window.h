@@ -19,8 +19,8 @@
 namespace tintara::cli {
 
 enum class Timing {
-    Instant,  // conversions only: nothing waits
-    RealTime  // a real clock, real serial ports and the event loop, for measuring
+    Instant,  // conversions only: nothing waits on the clock, no serial port
+    RealTime  // real serial ports and the event loop, for measuring
 };
 
 class CliWindow {

@@ -1,15 +1,14 @@
 #include "convert_command.h"
 
-#include "cli_window.h"
-#include "exit_codes.h"
-
 #include <cstdio>
 #include <iostream>
 #include <string>
 
-#include "textio/formats.h"
+#include "batch_line.h"
+#include "cli_window.h"
+#include "exit_codes.h"
+#include "strict_values.h"
 #include "textio/printstyle.h"
-#include "ui/headless/headless_platform.h"
 #include "workspace/form1.h"
 #include "workspace/typed_entry.h"
 
@@ -20,40 +19,40 @@ using workspace::Form1;
 
 namespace {
 
-// Blanks, tabs and commas all separate the values of one batch line.
-std::vector<std::string> splitValues(const std::string& line) {
-    std::vector<std::string> values;
-    std::string current;
-    for (char c : line) {
-        if (c == ' ' || c == '\t' || c == ',' || c == '\r') {
-            if (!current.empty()) values.push_back(std::move(current));
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) values.push_back(std::move(current));
-    return values;
-}
-
-void appendRow(std::string& out, const Form1& window, const std::string& message) {
+// One CSV line of the fields; a refused entry has every field empty but the
+// note, which holds the reason.
+void appendRow(std::string& out, const Form1& window, const std::string& refusal) {
     const auto fields = workspace::shownFields(window);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i) out += ',';
-        const bool last = i + 1 == fields.size();
-        out += textio::csvField(last && !message.empty() ? message : fields[i].second);
+        const bool note = i + 1 == fields.size();
+        if (refusal.empty()) out += textio::csvField(fields[i].second);
+        if (note && !refusal.empty()) out += textio::csvField(refusal);
     }
     out += '\n';
 }
 
+// Types the entry when its values are as the command line takes them and the
+// window takes it; the reason otherwise.
+std::string enter(Form1& window, EntryForm form, const std::vector<std::string>& values) {
+    const CheckedValues checked = checkedValues(form, values);
+    if (!checked.refusal.empty()) return checked.refusal;
+    workspace::typeEntry(window, form, checked.typed);
+    return workspace::refusalOf(window);
+}
+
+bool wrongCount(EntryForm form, const std::vector<std::string>& values, const char* command) {
+    if (int(values.size()) == workspace::valueCount(form)) return false;
+    std::cerr << "tintara-cli: " << command << ": this form takes " << workspace::valueCount(form)
+              << " values (see tintara-cli " << command << " --help)\n";
+    return true;
+}
+
 int convertOne(Form1& window, EntryForm form, const std::vector<std::string>& values) {
-    if (int(values.size()) != workspace::valueCount(form)) {
-        std::cerr << "tintara-cli: this form takes " << workspace::valueCount(form) << " values\n";
-        return exitUsage;
-    }
-    workspace::typeEntry(window, form, values);
-    if (!workspace::refusalOf(window).empty()) {
-        std::cerr << workspace::refusalOf(window) << '\n';
+    if (wrongCount(form, values, "convert")) return exitUsage;
+    const std::string refusal = enter(window, form, values);
+    if (!refusal.empty()) {
+        std::cerr << refusal << '\n';
         return exitRefused;
     }
     printFields(window);
@@ -67,18 +66,12 @@ int convertBatch(Form1& window, EntryForm form) {
     out += '\n';
     int refused = 0;
     std::string line;
-    while (std::getline(std::cin, line)) {
-        const auto values = splitValues(line);
+    for (bool first = true; std::getline(std::cin, line); first = false) {
+        const auto values = batchValues(first ? withoutByteOrderMark(line) : line);
         if (values.empty()) continue;
-        std::string message;
-        if (int(values.size()) != workspace::valueCount(form)) {
-            message = "expected " + std::to_string(workspace::valueCount(form)) + " values";
-        } else {
-            workspace::typeEntry(window, form, values);
-            message = workspace::refusalOf(window);
-        }
-        if (!message.empty()) ++refused;
-        appendRow(out, window, message);
+        const std::string refusal = enter(window, form, values);
+        if (!refusal.empty()) ++refused;
+        appendRow(out, window, refusal);
         if (out.size() > (1 << 16)) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
@@ -87,6 +80,8 @@ int convertBatch(Form1& window, EntryForm form) {
     std::fwrite(out.data(), 1, out.size(), stdout);
     return refused ? exitRefused : exitDone;
 }
+
+bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
 
 }  // namespace
 
@@ -98,21 +93,27 @@ void printFields(const Form1& window) {
 
 int runSavePalette(const ConvertOptions& options, const char* argv0) {
     if (options.words.size() < 3) {
-        std::cerr << "tintara-cli: save-palette needs FILE TAG FORM VALUES...\n";
+        std::cerr << "tintara-cli: save-palette needs FILE TAG FORM VALUES... (see tintara-cli save-palette --help)\n";
         return exitUsage;
     }
     const auto form = workspace::entryForm(options.words[2]);
-    const std::vector<std::string> values(options.words.begin() + 3, options.words.end());
-    if (!form || int(values.size()) != workspace::valueCount(*form)) {
-        std::cerr << "tintara-cli: save-palette needs a FORM and its values, as convert does\n";
+    if (!form) {
+        std::cerr << "tintara-cli: unknown form " << options.words[2] << " (munsell, xyz, xy, lab, rgb or cmyk)\n";
         return exitUsage;
+    }
+    const std::vector<std::string> values(options.words.begin() + 3, options.words.end());
+    if (wrongCount(*form, values, "save-palette")) return exitUsage;
+    // A line break would split the record in two.
+    if (holdsLineBreak(options.words[1])) {
+        std::cerr << "The tag must not hold a line break\n";
+        return exitRefused;
     }
     CliWindow cli;
     if (!cli.start(options, argv0)) return exitStartFailed;
     Form1& window = cli.window();
-    workspace::typeEntry(window, *form, values);
-    if (!workspace::refusalOf(window).empty()) {
-        std::cerr << workspace::refusalOf(window) << '\n';
+    const std::string refusal = enter(window, *form, values);
+    if (!refusal.empty()) {
+        std::cerr << refusal << '\n';
         return exitRefused;
     }
     if (!workspace::saveToPalette(window, options.words[0], options.words[1])) return exitRefused;
@@ -127,12 +128,13 @@ int runConvert(const ConvertOptions& options, const char* argv0) {
     }
     const auto form = workspace::entryForm(options.words.front());
     if (!form) {
-        std::cerr << "tintara-cli: unknown form " << options.words.front() << '\n';
+        std::cerr << "tintara-cli: unknown form " << options.words.front() << " (munsell, xyz, xy, lab, rgb or cmyk)\n";
         return exitUsage;
     }
+    const std::vector<std::string> values(options.words.begin() + 1, options.words.end());
+    if (!values.empty() && wrongCount(*form, values, "convert")) return exitUsage;
     CliWindow cli;
     if (!cli.start(options, argv0)) return exitStartFailed;
-    const std::vector<std::string> values(options.words.begin() + 1, options.words.end());
     return values.empty() ? convertBatch(cli.window(), *form) : convertOne(cli.window(), *form, values);
 }
 

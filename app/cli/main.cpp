@@ -1,5 +1,6 @@
 // tintara-cli: the main window's conversions without a display. It drives the
 // same window logic as the desktop program, so it prints what the window shows.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,79 +9,44 @@
 #include "convert_command.h"
 #include "exit_codes.h"
 #include "measure_command.h"
+#include "usage.h"
+#include "workspace/program_version.h"
 
 namespace {
 
-const char* usage = R"(Usage:
-  tintara-cli convert [--illuminant C|D50|D65] [--pwd] [--gamma G] FORM VALUES...
-  tintara-cli convert [options] FORM < entries
-  tintara-cli save-palette [options] FILE TAG FORM VALUES...
-  tintara-cli measure [options] INSTRUMENT [--port N|DEVICE] [--file F]
-  tintara-cli --help
-
-convert types one entry into a freshly started main window, presses Enter in
-the first box of its form, and prints every field as the window shows it, one
-line each, name=text:
-  munsell.hue munsell.value munsell.chroma xyz.X xyz.Y xyz.Z xy.x xy.y
-  lab.L lab.a lab.b rgb.R rgb.G rgb.B cmyk.C cmyk.M cmyk.Y cmyk.K message
-where message is the gamut message ("Out of RGB Range" or empty).
-
-FORM and its VALUES:
-  munsell HUE VALUE CHROMA    e.g. munsell 5.6R 6.1 6.2
-  xyz X Y Z                   e.g. xyz 41.24 30.5 20
-  xy x y Y                    chromaticity and luminance
-  lab L a b                   L*a*b* (read against the illuminant C white)
-  rgb R G B                   display RGB, 0..255
-  cmyk C M Y K                ink percentages
-
-Options:
-  --illuminant C|D50|D65   illuminant and observer (C 2°, D50 2°, D65 10°); C by default
-  --pwd                    value scale of the perfect white diffuser (value 10 at Y = 100)
-  --gamma G                display gamma, 1 to 3 (2.2 by default)
-
-With no VALUES, entries are read from standard input, one per line, values
-separated by commas, tabs or blanks, and entered one after another into the
-same window. The output is CSV: a header line with the names above, then one
-line per entry; a field is quoted only where it holds a comma or a quote.
-
-A refused entry (a box that is not a number, y = 0, L* below -16 ...) prints
-the window's message on standard error and exits with status 1; in batch mode
-its row carries the message in the message column, the run goes on, and the
-status is 1 at the end. Usage errors exit with 2, a failed start-up with 3.
-
-save-palette converts one entry like convert, appends the colour's palette
-record to FILE (".csv" is added unless the name ends so) with TAG as its sample
-name, and prints the fields. Scripts build palettes with it.
-
-measure presses Measure for INSTRUMENT (Import, CE7000, CE7000A, CE2180, XTH,
-Ci5/Ci7, Spectrolino or SpectroEye) on serial port N (1..4, 1 by default) or on
-the serial DEVICE given, and prints the fields of the colour measured. For
-Import ("Import %R") the reflectance file F answers the file dialog: a tag line
-then 40 reflectances in percent, 360 to 750 nm, separated by commas or line
-breaks. What the instrument puts on the message line goes to standard error
-as information. The status is 0 only when a new reading was taken and
-converted; a failed measurement prints its message on standard error and
-exits with status 1. The configuration file is neither read nor written.
-Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
-
-Files are read and written in the current directory.
-)";
-
 int usageError(const std::string& error) {
-    std::cerr << "tintara-cli: " << error << '\n';
+    std::cerr << "tintara-cli: " << error << " (see tintara-cli --help)\n";
     return tintara::cli::exitUsage;
+}
+
+bool asksForHelp(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::cout << usage;
-        return args.empty() ? tintara::cli::exitUsage : tintara::cli::exitDone;
+    if (args.empty()) {
+        std::cerr << tintara::cli::generalUsage();
+        return tintara::cli::exitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::cout << tintara::cli::generalUsage();
+        return tintara::cli::exitDone;
+    }
+    if (args[0] == "--version") {
+        std::cout << "tintara-cli " << tintara::workspace::programVersion() << '\n';
+        return tintara::cli::exitDone;
     }
     const std::string command = args[0];
     args.erase(args.begin());
+    const auto commandHelp = tintara::cli::commandUsage(command);
+    if (!commandHelp) return usageError("unknown command " + command);
+    if (asksForHelp(args)) {
+        std::cout << *commandHelp;
+        return tintara::cli::exitDone;
+    }
     std::string error;
     if (command == "convert" || command == "save-palette") {
         tintara::cli::ConvertOptions options;
@@ -88,11 +54,7 @@ int main(int argc, char** argv) {
         return command == "convert" ? tintara::cli::runConvert(options, argv[0])
                                     : tintara::cli::runSavePalette(options, argv[0]);
     }
-    if (command == "measure") {
-        tintara::cli::MeasureOptions options;
-        if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runMeasure(options, argv[0]);
-    }
-    std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
-    return tintara::cli::exitUsage;
+    tintara::cli::MeasureOptions options;
+    if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
+    return tintara::cli::runMeasure(options, argv[0]);
 }

@@ -25,6 +25,19 @@ double labF(double t) {
     return std::pow(t, cubeRootExponent);
 }
 
+// L*a*b* back to X, Y, Z without the linear segment near black.
+std::optional<Xyz> xyzAgainstWhite(Lab lab, double Xn, double Yn, double Zn) {
+    // Below the lowest L* (or for a NaN) Y/Yn would have no real cube root.
+    if (!(lab.L >= lowestLabL)) return std::nullopt;
+    const double fy = (static_cast<double>(lab.L) + 16.0) / 116.0;
+    const auto Y = static_cast<float>(fy * fy * fy * Yn);
+    const double root = std::pow(static_cast<double>(Y) / Yn, cubeRootExponent);
+    // A negative base gives a negative cube, as the plain product does.
+    const double baseX = root + static_cast<double>(lab.a) / 500.0;
+    const double baseZ = root - static_cast<double>(lab.b) / 200.0;
+    return Xyz{static_cast<float>(baseX * baseX * baseX * Xn), Y, static_cast<float>(baseZ * baseZ * baseZ * Zn)};
+}
+
 float raised(float v) { return v < lowestLabTristimulus ? lowestLabTristimulus : v; }
 
 }  // namespace
@@ -41,17 +54,8 @@ Lab labFromXyz(Xyz colour, Condition condition) {
             static_cast<float>(200.0 * (fy - fz))};
 }
 
-std::optional<Xyz> xyzFromLab(Lab lab) {
-    // Below the lowest L* (or for a NaN) Y/100 would have no real cube root.
-    if (!(lab.L >= lowestLabL)) return std::nullopt;
-    const double fy = (static_cast<double>(lab.L) + 16.0) / 116.0;
-    const auto Y = static_cast<float>(fy * fy * fy * 100.0);
-    const double root = std::pow(static_cast<double>(Y) / 100.0, cubeRootExponent);
-    // A negative base gives a negative cube, as the plain product does.
-    const double baseX = root + static_cast<double>(lab.a) / 500.0;
-    const double baseZ = root - static_cast<double>(lab.b) / 200.0;
-    return Xyz{static_cast<float>(baseX * baseX * baseX * labWhiteX), Y,
-               static_cast<float>(baseZ * baseZ * baseZ * labWhiteZ)};
-}
+std::optional<Xyz> xyzFromLab(Lab lab) { return xyzAgainstWhite(lab, labWhiteX, 100.0, labWhiteZ); }
+
+std::optional<Xyz> xyzFromLab(Lab lab, Xyz white) { return xyzAgainstWhite(lab, white.X, white.Y, white.Z); }
 
 }  // namespace tintara::colorimetry

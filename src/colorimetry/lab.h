@@ -31,4 +31,8 @@ inline constexpr float lowestLabL = -16.0f;
 // is not a number.
 std::optional<Xyz> xyzFromLab(Lab lab);
 
+// The same formula against the white given: the main window's L*a*b* entry
+// reads L*a*b* against the selected condition's white under D50 and D65/10.
+std::optional<Xyz> xyzFromLab(Lab lab, Xyz white);
+
 }  // namespace tintara::colorimetry

@@ -46,6 +46,14 @@ std::optional<MunsellMatch> locate(const Corners& corners, colorimetry::Xyz colo
     const auto fv = static_cast<float>(V - static_cast<double>(lower));
     const LevelResult r0 = atLevel(corners, x, y, lower);
     const LevelResult r1 = atLevel(corners, x, y, lower + 1);
+    // A level that holds no cell for the colour says nothing about it: the
+    // other level alone gives hue and chroma. (Blended in, its not-found cell
+    // pulled hue and chroma of colours near the edge of the data by up to 40
+    // and 17.)
+    if (r0.held != r1.held) {
+        const search::HueChroma only = r0.held ? r0.position : r1.position;
+        return MunsellMatch{{foldedOnce(only.hue), V, only.chroma}, r0.held, r1.held};
+    }
 
     float H0 = r0.position.hue, H1 = r1.position.hue;
     if (std::fabs(static_cast<double>(H0) - H1) > seamGap) {

@@ -52,6 +52,10 @@ std::optional<Chromaticity> interpolate(const RenotationTable& table, float h, f
     return lerp(alongChroma[0], alongChroma[1], fv);
 }
 
+colorimetry::Xyz unitLuminance(Chromaticity xy) {
+    return {static_cast<float>(static_cast<double>(xy.x) / xy.y), 1.0f, static_cast<float>((1.0 - xy.x - xy.y) / xy.y)};
+}
+
 }  // namespace
 
 std::optional<colorimetry::XyzXy> munsellToXyz(const RenotationTable& table, MunsellColour colour,
@@ -69,7 +73,10 @@ std::optional<colorimetry::XyzXy> munsellToXyz(const RenotationTable& table, Mun
     colorimetry::XyzXy out{{X, Y, Z}, *xy};
     if (condition != colorimetry::Condition::C2) {
         out.xyz = colorimetry::adaptFromC(out.xyz, condition);
-        out.xy = colorimetry::chromaticityOf(out.xyz).value_or(Chromaticity{});
+        // Value 0 is black, which has no chromaticity of its own: it is given
+        // the adapted chromaticity of the same colour at any luminance.
+        const colorimetry::Xyz chromatic = Y > 0 ? out.xyz : colorimetry::adaptFromC(unitLuminance(*xy), condition);
+        out.xy = colorimetry::chromaticityOf(chromatic).value_or(Chromaticity{});
     }
     return out;
 }

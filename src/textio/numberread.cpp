@@ -117,4 +117,20 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
+bool isPlainDecimal(std::string_view text) {
+    std::size_t i = 0, digits = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            ++digits;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
 }  // namespace tintara::textio

@@ -18,4 +18,11 @@ double leadingNumber(std::string_view text);
 // numbers; "", "abc", "12abc", "1,5", "1e999" are not.
 std::optional<double> parseNumber(std::string_view text);
 
+// Whether the text is a plain decimal number and nothing else: an optional
+// sign, digits with at most one decimal point among or around them, no
+// blanks, no exponent. "12", "-0.5", ".5", "5." are; "", "abc", "12abc",
+// " 1", "1e3", "nan", "inf", "0x10", "+", "." are not. Scripts give values
+// this way; a text the boxes would still read ("1E3", " 2") is not one.
+bool isPlainDecimal(std::string_view text);
+
 }  // namespace tintara::textio

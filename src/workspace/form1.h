@@ -14,6 +14,7 @@
 #include "instruments/config_file.h"
 #include "instruments/dialogue.h"
 #include "instruments/spectral.h"
+#include "munsell/cie_to_munsell.h"
 #include "munsell/renotation_corners.h"
 #include "munsell/renotation_table.h"
 #include "ui/control_array.h"
@@ -25,6 +26,11 @@
 #include "workspace/file_locations.h"
 
 namespace tintara::workspace {
+
+// The message line's notice for a colour that lies outside the renotation
+// data: a Munsell notation the data do not reach, or a colour whose
+// chromaticity no cell of either value level around it holds.
+inline constexpr const char* outsideDataNotice = "Outside the Munsell renotation data";
 
 class Form1 : public ui::Window {
 public:
@@ -173,7 +179,9 @@ public:
     // that names no family shows "Format Error" and gives 100 + its number.
     void converth(std::string& S, float& H);
     // Hue number, value and chroma of X, Y, Z under illuminant C; a negative Y
-    // is raised to 0 in place. Zeros when X + Y + Z is not positive.
+    // is raised to 0 in place. Zeros when X + Y + Z is not positive. A value
+    // level that holds no cell for the colour does not enter the result; when
+    // neither does, the numbers are those of the not-found cells.
     void xyy2mun(float& H, float& V, float& C, float X, float& Y, float Z) const;
     // Munsell value of luminance Y; a negative Y is raised to 0 in place.
     void y2val(float& Y, float& V) const;
@@ -185,7 +193,13 @@ public:
     void tris(float& X, float& Y, float& Z) const;
 
     // ---- Entry procedures --------------------------------------------------
+    // The Munsell boxes converted to every other form; a notation outside the
+    // renotation data shows black, "Out of RGB Range" and the outside notice.
     void vezedu();
+    // The Munsell notation of the XYZ boxes, which hold the colour under the
+    // selected illuminant: carried back to C for the search. Black (X + Y + Z
+    // not positive) shows as the neutral black; a colour outside the data
+    // shows its numbers with the outside notice on the message line.
     void ciemun();
     void xyzEntry();
     void xyEntry();
@@ -265,6 +279,12 @@ private:
     void setScrollBars(float H, float V, float C);
     void refuse(const std::string& message);
     void accept();
+    // The outside notice on the message line, or taken off it.
+    void showDataNotice(bool outside);
+    void showNeutralBlack();
+    void showNotation(float H, float V, float C);
+    // The inverse search of X, Y, Z under illuminant C.
+    std::optional<munsell::MunsellMatch> locateInTable(float X, float Y, float Z) const;
     void finishRgbEntry(float linR, float linG, float linB);
     void switchWindow(Companion which, ui::CheckBox& box);
     void recolour();

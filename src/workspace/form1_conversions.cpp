@@ -129,9 +129,13 @@ void Form1::converth(std::string& S, float& H) {
     H = parsed.hue;
 }
 
+std::optional<munsell::MunsellMatch> Form1::locateInTable(float X, float Y, float Z) const {
+    return munsell::xyzToMunsell(*corners_, {X, Y, Z}, pwd());
+}
+
 void Form1::xyy2mun(float& H, float& V, float& C, float X, float& Y, float Z) const {
     if (Y < 0) Y = 0;
-    const auto found = munsell::xyzToMunsell(*corners_, {X, Y, Z}, pwd());
+    const auto found = locateInTable(X, Y, Z);
     const munsell::MunsellColour m = found ? found->colour : munsell::MunsellColour{};
     H = m.hue;
     V = m.value;
@@ -196,6 +200,16 @@ void Form1::refuse(const std::string& message) {
 void Form1::accept() {
     if (!refusal_.empty() && Text3.text() == refusal_) Text3.setText("");
     refusal_.clear();
+}
+
+// Only the notice itself is taken off: any other message (an instrument's, or
+// the service code) stays until something replaces it.
+void Form1::showDataNotice(bool outside) {
+    if (outside) {
+        if (Text3.text() != outsideDataNotice) Text3.setText(outsideDataNotice);
+    } else if (Text3.text() == outsideDataNotice) {
+        Text3.setText("");
+    }
 }
 
 }  // namespace tintara::workspace

@@ -7,6 +7,7 @@
 
 #include "colorimetry/cmyk.h"
 #include "colorimetry/display.h"
+#include "colorimetry/lab.h"
 #include "colorimetry/xyz.h"
 #include "munsell/hue_circle.h"
 #include "textio/formats.h"
@@ -21,24 +22,56 @@ bool positiveSum(float X, float Y, float Z) {
     return std::isfinite(sum) && sum > 0;
 }
 
+// Black has no chromaticity, yet it is a colour: ciemun shows it as the
+// neutral black. Every other colour needs a positive X + Y + Z.
+bool convertible(float X, float Y, float Z) { return (X == 0 && Y == 0 && Z == 0) || positiveSum(X, Y, Z); }
+
 // A number brought to two decimals the way the XYZ boxes show it.
 float twoDecimals(float value) { return float(textio::parseNumber(textio::format(value, "###.00")).value_or(0.0)); }
+
+// Black in the window's conventions: hue number 0, value at its floor of 0.5,
+// chroma 0.
+constexpr float lowestShownValue = 0.5f;
 }  // namespace
 
-// Searches the illuminant-C table with X, Y, Z exactly as the boxes hold them:
-// measured values are C values, and the boxes are what the person sees.
+// The boxes hold the colour under the selected illuminant; the renotation
+// data are illuminant C values, so under D50 and D65/10 the colour is carried
+// back to C before the table is searched. The chromaticity boxes show the
+// colour as the boxes hold it.
 void Form1::ciemun() {
     const auto X = boxNumber(Text11[0]), Y = boxNumber(Text11[1]), Z = boxNumber(Text11[2]);
-    if (!X || !Y || !Z || !positiveSum(*X, *Y, *Z)) return;
+    if (!X || !Y || !Z) return;
+    if (!positiveSum(*X, *Y, *Z)) return showNeutralBlack();
     const auto xy = colorimetry::chromaticityOf({*X, *Y, *Z});
     Text18[0].setText(textio::format(xy->x, ".0000"));
     Text18[1].setText(textio::format(xy->y, ".0000"));
-    float H = 0, V = 0, C = 0, Yv = *Y;
-    xyy2mun(H, V, C, *X, Yv, *Z);
-    if (V < 0.5f) V = 0.5f;
+    float Xc = *X, Yc = *Y, Zc = *Z;
+    if (condition() != colorimetry::Condition::C2) {
+        float x = 0, y = 0;
+        xyzconvert("B", Xc, Yc, Zc, x, y);
+    }
+    if (Yc < 0) Yc = 0;
+    const auto match = locateInTable(Xc, Yc, Zc);
+    const munsell::MunsellColour m = match ? match->colour : munsell::MunsellColour{};
+    const float V = m.value < lowestShownValue ? lowestShownValue : m.value;
     // A colour one of whose value levels lies outside the data can blend to a
     // hue past 100; it is brought back onto the circle.
-    H = munsell::ontoHueCircle(twoDecimals(H));
+    const float H = munsell::ontoHueCircle(twoDecimals(m.hue));
+    showNotation(H, V, m.chroma);
+    showDataNotice(!match || match->outsideData());
+}
+
+// Black has no chromaticity: the x and y boxes show .0000.
+void Form1::showNeutralBlack() {
+    Text18[0].setText(textio::format(0.0f, ".0000"));
+    Text18[1].setText(textio::format(0.0f, ".0000"));
+    showNotation(0, lowestShownValue, 0);
+    showDataNotice(false);
+}
+
+// The notation in the Munsell boxes and bars, and the open Hue and Value pages
+// redrawn for it.
+void Form1::showNotation(float H, float V, float C) {
     std::string hueText;
     hconvert(H, hueText);
     Text12[0].setText(hueText);
@@ -52,15 +85,18 @@ void Form1::ciemun() {
 void Form1::xyzEntry() {
     const auto X = boxNumber(Text11[0]), Y = boxNumber(Text11[1]), Z = boxNumber(Text11[2]);
     if (!X || !Y || !Z) return refuse("X, Y and Z must be numbers");
-    if (!positiveSum(*X, *Y, *Z)) return refuse("X + Y + Z must be more than 0");
+    if (!convertible(*X, *Y, *Z)) return refuse("X + Y + Z must be more than 0");
     accept();
     finishXyzEntry(*X, *Y, *Z);
 }
 
 // The XYZ and x y entries end alike: L*a*b*, the notation, RGB, the swatch.
 void Form1::finishXyzEntry(float X, float Y, float Z) {
+    const bool black = X == 0 && Y == 0 && Z == 0;
     showLab(X, Y, Z);
     ciemun();
+    // xyzlab raised X, Y, Z to its floor of 0.01; black stays black.
+    if (black) X = Y = Z = 0;
     xyzrgb(rgbR, rgbG, rgbB, X, Y, Z);
     paintSwatch(false);
 }
@@ -71,25 +107,29 @@ void Form1::xyEntry() {
     if (!x || !y || !Y) return refuse("x, y and Y must be numbers");
     const auto xyz = colorimetry::xyzFromChromaticity({*x, *y}, *Y);
     if (!xyz) return refuse("y must not be 0");
-    if (!positiveSum(xyz->X, xyz->Y, xyz->Z)) return refuse("X + Y + Z must be more than 0");
+    if (!convertible(xyz->X, xyz->Y, xyz->Z)) return refuse("X + Y + Z must be more than 0");
     accept();
     Text11[0].setText(textio::format(xyz->X, "###.00"));
     Text11[2].setText(textio::format(xyz->Z, "###.00"));
     finishXyzEntry(xyz->X, xyz->Y, xyz->Z);
 }
 
-// L*a*b* is read against the C white and carried back to C from the current
-// illuminant: measured and stored L*a*b* values are C values.
+// Under illuminant C, L*a*b* is read against the fixed white of labxyz; under
+// D50 and D65/10 against the selected condition's white, so that the XYZ
+// boxes hold the colour under that condition, as every other entry leaves
+// them, and ciemun carries it back to C.
 void Form1::labEntry() {
     const auto L = boxNumber(Text15[0]), a = boxNumber(Text15[1]), b = boxNumber(Text15[2]);
     if (!L || !a || !b) return refuse("L*, a* and b* must be numbers");
     float X = 0, Y = 0, Z = 0;
-    if (!labxyz(X, Y, Z, *L, *a, *b)) return refuse("L* must not be below -16");
-    if (condition() != colorimetry::Condition::C2) {
-        float x = 0, y = 0;
-        xyzconvert("B", X, Y, Z, x, y);
+    if (condition() == colorimetry::Condition::C2) {
+        if (!labxyz(X, Y, Z, *L, *a, *b)) return refuse("L* must not be below -16");
+    } else {
+        const auto xyz = colorimetry::xyzFromLab({*L, *a, *b}, colorimetry::whiteOf(condition()));
+        if (!xyz) return refuse("L* must not be below -16");
+        X = xyz->X, Y = xyz->Y, Z = xyz->Z;
     }
-    if (!positiveSum(X, Y, Z)) return refuse("This L*a*b* gives no colour: X + Y + Z would not be positive");
+    if (!convertible(X, Y, Z)) return refuse("This L*a*b* gives no colour: X + Y + Z would not be positive");
     accept();
     runStandardDifferenceStep();
     const float xyz[3] = {X, Y, Z};

@@ -62,8 +62,14 @@ void Form1::Command8_Click() {
     const auto end = instruments::measure(instName_, context, measureState_, reading);
     if (end == instruments::MeasureEnd::EarlyExit) return;
     refl = reading;
+    // tris integrates under illuminant C; the XYZ boxes hold the colour under
+    // the selected condition.
     float X = 0, Y = 0, Z = 0;
     tris(X, Y, Z);
+    if (condition() != colorimetry::Condition::C2) {
+        float x = 0, y = 0;
+        xyzconvert("F", X, Y, Z, x, y);
+    }
     Text11[0].setText(textio::format(X, "###.00"));
     Text11[1].setText(textio::format(Y, "###.00"));
     Text11[2].setText(textio::format(Z, "###.00"));

@@ -42,6 +42,7 @@ void Form1::vezedu() {
     // A notation outside the renotation data has no colour: black, with the
     // gamut message, rather than the faint colour of the 0.01 floor of L*a*b*.
     if (!inTable) X = Y = Z = 0;
+    showDataNotice(!inTable);
     xyzrgb(rgbR, rgbG, rgbB, X, Y, Z);
     paintSwatch(false);
 }

@@ -6,6 +6,7 @@
 #include "munsell/hue_notation.h"
 #include "textio/text_file.h"
 #include "workspace/form1.h"
+#include "workspace/program_version.h"
 
 namespace tintara::workspace {
 
@@ -78,8 +79,7 @@ colorimetry::Condition Form1::condition() const {
 }
 
 bool Form1::Form_Load(std::string& error) {
-    versionText_ = std::to_string(TINTARA_VERSION_MAJOR) + "." + std::to_string(TINTARA_VERSION_MINOR) + "." +
-                   std::to_string(TINTARA_VERSION_PATCH);
+    versionText_ = programVersion();
     deltaMode_ = true;
     Command4_Click();
     readConfiguration(true);

@@ -99,6 +99,7 @@ std::vector<std::pair<std::string, std::string>> shownFields(const Form1& w) {
     put("cmyk.Y", w.Text2[2].text());
     put("cmyk.K", w.Text2[3].text());
     put("message", w.Label19.caption());
+    put("note", w.Text3.text());
     return fields;
 }
 

@@ -52,7 +52,8 @@ void watchMessageLine(Form1& window, std::function<void(const std::string&)> see
 bool saveToPalette(Form1& window, const std::string& file, const std::string& tag);
 
 // Every field of the current colour as the window shows it, in a fixed order:
-// munsell.hue ... cmyk.K, then message (the gamut label).
+// munsell.hue ... cmyk.K, then message (the gamut label) and note (the message
+// line: the outside notice, or any other message the window wrote there).
 std::vector<std::pair<std::string, std::string>> shownFields(const Form1& window);
 
 }  // namespace tintara::workspace

@@ -19,7 +19,7 @@ check() {  # check NAME EXPECTED ACTUAL
 
 # The start-up colour typed again prints the window's fields in order.
 out="$("$cli" convert munsell 5.6R 6.1 6.2)"
-check "field names" "munsell.hue munsell.value munsell.chroma xyz.X xyz.Y xyz.Z xy.x xy.y lab.L lab.a lab.b rgb.R rgb.G rgb.B cmyk.C cmyk.M cmyk.Y cmyk.K message" \
+check "field names" "munsell.hue munsell.value munsell.chroma xyz.X xyz.Y xyz.Z xy.x xy.y lab.L lab.a lab.b rgb.R rgb.G rgb.B cmyk.C cmyk.M cmyk.Y cmyk.K message note" \
   "$(printf '%s\n' "$out" | cut -d= -f1 | tr '\n' ' ' | sed 's/ $//')"
 check "Y of value 6.1" "xyz.Y=31.23" "$(printf '%s\n' "$out" | grep '^xyz.Y=')"
 
@@ -31,7 +31,15 @@ check "options RGB" "rgb.R=188 rgb.G=112 rgb.B=107" "$(printf '%s\n' "$out" | gr
 set +e
 "$cli" convert --gamma 3.5 munsell 5R 5 4 >/dev/null 2>&1; status=$?
 set -e
-check "gamma out of range" 3 "$status"
+check "gamma out of range" 2 "$status"
+for gamma in abc 0.99 3.01 1e0 nan; do
+  set +e
+  "$cli" convert --gamma "$gamma" munsell 5R 5 4 >/dev/null 2>&1; status=$?
+  set -e
+  check "gamma $gamma" 2 "$status"
+done
+out="$("$cli" convert --gamma 3 munsell 5R 5 4)"
+check "gamma 3 taken" "rgb.R=" "$(printf '%s\n' "$out" | grep -o '^rgb.R=')"
 set +e
 "$cli" convert --illuminant D75 munsell 5R 5 4 >/dev/null 2>&1; status=$?
 set -e
@@ -44,18 +52,79 @@ set -e
 check "refused status" 1 "$status"
 check "refused message" "y must not be 0" "$err"
 
-# Batch: a header, one CSV row per entry, the refusal in its row.
-rows="$(printf '5R 5 0\n5R,5,abc,1\n2.5YR\t4\t6\n' | "$cli" convert munsell || true)"
-check "batch rows" 4 "$(printf '%s\n' "$rows" | wc -l | tr -d ' ')"
-check "neutral row" "5R,5,0,19.38,19.77,23.35" "$(printf '%s\n' "$rows" | sed -n 2p | cut -d, -f1-6)"
-check "wrong count row" "expected 3 values" "$(printf '%s\n' "$rows" | sed -n 3p | awk -F, '{print $NF}')"
+# Values the window would read as 0 are refused, each with its reason.
+for value in abc 12abc nan inf 0x10 "" 1e3 " 5"; do
+  set +e
+  err="$("$cli" convert xyz 20 "$value" 30 2>&1 >/dev/null)"; status=$?
+  set -e
+  check "value '$value' refused" "1 Y must be a plain decimal number such as 12.5, not \"$value\"" "$status $err"
+done
+for hue in 5X 5 R 5.6RR x5R; do
+  set +e
+  "$cli" convert munsell "$hue" 5 4 >/dev/null 2>&1; status=$?
+  set -e
+  check "hue '$hue' refused" 1 "$status"
+done
+# A neutral given as N with chroma 0 is typed as 0R: no "Format Error".
+out="$("$cli" convert munsell N 5 0 2>&1)"
+check "neutral N" "munsell.hue=0R munsell.chroma=0 xyz.Y=19.77" \
+  "$(printf '%s\n' "$out" | grep -E '^(munsell.hue|xyz.Y|munsell.chroma)=' | tr '\n' ' ' | sed 's/ $//')"
+set +e
+err="$("$cli" convert munsell n 5 2 2>&1 >/dev/null)"; status=$?
+set -e
+check "N with chroma" '1 N is a neutral: its chroma must be 0, not "2"' "$status $err"
 
-# A palette save appends a 22-field record to the file named.
+# The note: the outside notice for a notation or a colour outside the data.
+check "note outside" "note=Outside the Munsell renotation data" "$("$cli" convert munsell 5R 5 40 | grep '^note=')"
+check "note inside" "note=" "$("$cli" convert munsell 5R 5 4 | grep '^note=')"
+
+# Batch: a header, one CSV row per entry; a refused row is empty but for the
+# reason in note; a byte-order mark and quoted fields are read as values.
+rows="$(printf '\xef\xbb\xbf"5R","5","0"\n5R,5,abc\n\n2.5YR\t4\t6\n5R,,5\n5R 5 4 1\n5R 5 40\r\n' | "$cli" convert munsell || true)"
+check "batch rows" 7 "$(printf '%s\n' "$rows" | wc -l | tr -d ' ')"
+check "batch header end" "message,note" "$(printf '%s\n' "$rows" | sed -n 1p | cut -d, -f19-)"
+check "quoted row after the mark" "5R,5,0,19.38,19.77,23.35" "$(printf '%s\n' "$rows" | sed -n 2p | cut -d, -f1-6)"
+check "refused row" ',,,,,,,,,,,,,,,,,,,"the chroma must be a plain decimal number such as 12.5, not ""abc"""' \
+  "$(printf '%s\n' "$rows" | sed -n 3p)"
+check "row after a refusal" "2.5YR,4,6" "$(printf '%s\n' "$rows" | sed -n 4p | cut -d, -f1-3)"
+check "empty value row" ',,,,,,,,,,,,,,,,,,,"the value must be a plain decimal number such as 12.5, not """""' \
+  "$(printf '%s\n' "$rows" | sed -n 5p)"
+check "wrong count row" ',,,,,,,,,,,,,,,,,,,"expected 3 values, found 4"' "$(printf '%s\n' "$rows" | sed -n 6p)"
+check "outside row" "Out of RGB Range,Outside the Munsell renotation data" "$(printf '%s\n' "$rows" | sed -n 7p | cut -d, -f19-)"
+set +e
+printf '5R 5 4\n' | "$cli" convert munsell >/dev/null; status=$?
+set -e
+check "batch all taken" 0 "$status"
+
+# Help for each command, and the version.
+for command in convert save-palette measure; do
+  check "$command --help" "  tintara-cli $command" "$("$cli" "$command" --help | sed -n 2p | cut -c1-$((14 + ${#command})))"
+done
+check "version" "tintara-cli 12.24.1" "$("$cli" --version)"
+
+# A palette save appends a 22-field record to the file named, stamped with
+# the system's date and time.
+before="$(date '+%m-%d-%Y %H:%M:%S')"
 "$cli" save-palette swatches "first, try" rgb 120 90 60 >/dev/null
-"$cli" save-palette swatches.csv second munsell 5R 5 4 >/dev/null
+after="$(date '+%m-%d-%Y %H:%M:%S')"
+"$cli" save-palette swatches.csv 'say "hi"' munsell 5R 5 4 >/dev/null
 check "palette lines" 2 "$(wc -l < swatches.csv | tr -d ' ')"
 check "palette tag" '"first, try"' "$(head -1 swatches.csv | cut -d, -f3-4)"
 check "palette rgb" '"120","90","60"' "$(head -1 swatches.csv | grep -o '"120","90","60"')"
+check "palette quote doubled" '"say ""hi"""' "$(sed -n 2p swatches.csv | cut -d, -f3)"
+stamp="$(head -1 swatches.csv | cut -d, -f1-2 | tr -d '"' | tr ',' ' ')"
+if [[ "$stamp" < "$before" || "$stamp" > "$after" ]]; then
+  printf 'FAILED palette date and time: %s not between %s and %s\n' "$stamp" "$before" "$after"
+  failures=$((failures + 1))
+fi
+cp swatches.csv kept.csv
+set +e
+err="$("$cli" save-palette swatches $'two\nlines' rgb 1 2 3 2>&1 >/dev/null)"; status=$?
+"$cli" save-palette swatches tag rgb 1 abc 3 >/dev/null 2>&1; refused=$?
+set -e
+check "tag with a line break" "1 The tag must not hold a line break" "$status $err"
+check "refused entry not saved" 1 "$refused"
+cmp -s swatches.csv kept.csv || { echo "FAILED a refused save touched the palette"; failures=$((failures + 1)); }
 
 # "Import %R" of a reflectance file of white.
 { echo "white tile"; for i in $(seq 40); do echo 100; done; } > white.txt
@@ -88,5 +157,13 @@ set +e
 set -e
 check "absent port status" 1 "$status"
 
-echo "$((checks - failures)) passed, $failures failed"
+# A curve outside the data (light at 400 nm only) is measured, with the notice
+# as its note.
+{ echo "400 nm"; for i in $(seq 40); do if [ "$i" -eq 5 ]; then echo 100; else echo 0; fi; done; } > violet.txt
+set +e
+out="$("$cli" measure Import --file violet.txt)"; status=$?
+set -e
+check "measured outside the data" "0 note=Outside the Munsell renotation data" "$status $(printf '%s\n' "$out" | grep '^note=')"
+
+echo "$checks checks, $failures failed"
 [ "$failures" -eq 0 ]

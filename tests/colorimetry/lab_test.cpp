@@ -83,5 +83,28 @@ TEST(Lab, BackToXyzAgainstItsOwnWhite) {
     EXPECT_FALSE(xyzFromLab({std::numeric_limits<float>::quiet_NaN(), 0, 0}).has_value());
 }
 
+// The same formula against the white of D50 or D65/10: X = (f + a/500)^3 Xn,
+// Z = (f - b/200)^3 Zn with f = (L + 16)/116, worked by hand.
+TEST(Lab, BackToXyzAgainstAConditionsWhite) {
+    const struct {
+        Lab lab;
+        Condition condition;
+        Xyz xyz;
+    } cases[] = {
+        {{100, 0, 0}, Condition::D50_2, {96.42f, 100, 82.49f}},
+        {{50, 20, -30}, Condition::D50_2, {21.77435f, 18.41865f, 30.65671f}},
+        {{50, 20, -30}, Condition::D65_10, {21.41099f, 18.41865f, 39.87862f}},
+        {{-10, 40, 60}, Condition::D50_2, {0.2203755f, 0.01383815f, -1.262423f}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.lab.L << " " << k.lab.a << " " << k.lab.b);
+        const auto xyz = xyzFromLab(k.lab, whiteOf(k.condition));
+        ASSERT_TRUE(xyz.has_value());
+        const float tolerance = 2e-6f * std::max(1.0f, std::fabs(k.xyz.X) + k.xyz.Y + std::fabs(k.xyz.Z));
+        EXPECT_TRIPLE_NEAR(xyz->X, xyz->Y, xyz->Z, k.xyz.X, k.xyz.Y, k.xyz.Z, tolerance);
+    }
+    EXPECT_FALSE(xyzFromLab({-16.5f, 0, 0}, whiteOf(Condition::D65_10)).has_value());
+}
+
 }  // namespace
 }  // namespace tintara::colorimetry

@@ -93,6 +93,30 @@ TEST(XyzToMunsell, LevelHuesAcrossTheSeamBlendOnOneTurn) {
     }
 }
 
+// Where only one level holds the colour, hue and chroma are that level's:
+// the first cell of strip 6 puts the point 0.01 right of and above the white
+// at hue 6.5 * 2.5 = 16.25, chroma 1, whichever level holds it and whatever
+// the fractional value. (Blending in the other level's not-found cell gave
+// 0.75 * 116.25 + 0.25 * 101.25, folded: hue 12.5.)
+TEST(XyzToMunsell, OneLevelAloneGivesHueAndChroma) {
+    const struct {
+        int heldLevel;
+        float value;
+    } cases[] = {{3, 3.25f}, {4, 3.25f}, {3, 3.9f}, {4, 3.05f}};
+    for (const auto& k : cases) {
+        auto table = std::make_unique<RenotationTable>();
+        addFirstCell(*table, k.heldLevel, 6);
+        const auto m = xyzToMunsell(*table, ofChromaticity(0.3201, 0.3263, yFromValue(k.value, false)), false);
+        ASSERT_TRUE(m.has_value());
+        EXPECT_EQ(m->lowerLevelHeld, k.heldLevel == 3);
+        EXPECT_EQ(m->upperLevelHeld, k.heldLevel == 4);
+        EXPECT_FALSE(m->outsideData());
+        EXPECT_NEAR(m->colour.value, k.value, 1e-5);
+        EXPECT_NEAR(m->colour.hue, 16.25, 1e-4) << k.heldLevel << " " << k.value;
+        EXPECT_NEAR(m->colour.chroma, 1, 1e-5) << k.heldLevel << " " << k.value;
+    }
+}
+
 // A whole value with an even chroma lies on the edge between two chroma
 // cells, a hue on the 2.5 grid on the edge between two hue strips. Halving
 // such a point could once send it to the far side of its cell (these missed
@@ -154,6 +178,7 @@ TEST(XyzToMunsell, WhiteTopValuesNotFoundAndInvalidInput) {
     m = locate(ofChromaticity(0.7, 0.1, 20));
     ASSERT_TRUE(m.has_value());
     EXPECT_FALSE(m->lowerLevelHeld || m->upperLevelHeld);
+    EXPECT_TRUE(m->outsideData());
     EXPECT_TRUE(m->colour.hue >= 0 && m->colour.hue <= 2.5f) << m->colour.hue;
 
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();

@@ -63,6 +63,14 @@ TEST(MunsellToXyz, InterpolatesInEveryDirectionUnderEachCondition) {
         {75, 5.5f, 11, Condition::C2, {24.99333f, 24.5829f, 72.03101f}, {0.205525f, 0.20215f}},
         {62.5f, 3.4f, 5, Condition::C2, {6.536286f, 8.47086f, 16.35247f}, {0.20843f, 0.27012f}},
         {43.7f, 1.7f, 7.3f, Condition::C2, {0.8731056f, 2.422498f, 1.492094f}, {0.1823644f, 0.5059839f}},
+        // Below value 1 the chromaticity is that of value 1 (5PB 1/2): value
+        // level 0 repeats level 1.
+        {75, 0.8f, 2, Condition::C2, {0.9674268f, 0.9439088f, 2.074766f}, {0.2427f, 0.2368f}},
+        {75, 0.8f, 2, Condition::D50_2, {0.8974801f, 0.9264876f, 1.44003f}, {0.2749635f, 0.2838506f}},
+        {75, 0.8f, 2, Condition::D65_10, {0.9228599f, 0.9398933f, 1.879809f}, {0.2465850f, 0.2511363f}},
+        // Value 0 is black; under D50 it keeps the adapted chromaticity.
+        {75, 0, 2, Condition::C2, {0, 0, 0}, {0.2427f, 0.2368f}},
+        {75, 0, 2, Condition::D50_2, {0, 0, 0}, {0.2749635f, 0.2838506f}},
         // Either side of the 9.5 ceiling: 9.6 is converted as 9.5.
         {12.3f, 9.4f, 3, Condition::C2, {91.08768f, 87.6479f, 83.18735f}, {0.3477652f, 0.3346324f}},
         {12.3f, 9.6f, 3, Condition::C2, {93.51956f, 90.00919f, 85.38257f}, {0.347771f, 0.334717f}},
@@ -95,10 +103,11 @@ TEST(MunsellToXyz, InterpolatesInEveryDirectionUnderEachCondition) {
 
 TEST(MunsellToXyz, ColoursOutsideTheDataAreAbsent) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float absent[][3] = {{100, 5, 2},   {5, 5, 40},  {5, 0.5f, 2}, {-0.1f, 5, 2}, {5, -1, 2},
-                               {5, 5, -0.5f}, {nan, 5, 2}, {5, nan, 2},  {5, 5, nan},   {5, 5, 60}};
+    const float absent[][3] = {{100, 5, 2},   {5, 5, 40},  {5, 0.5f, 20}, {-0.1f, 5, 2}, {5, -1, 2},
+                               {5, 5, -0.5f}, {nan, 5, 2}, {5, nan, 2},   {5, 5, nan},   {5, 5, 60}};
     for (const auto& [H, V, C] : absent) EXPECT_FALSE(forward(H, V, C).has_value()) << H << " " << V << " " << C;
-    EXPECT_TRUE(forward(0, 5, 2).has_value());  // the same point as the absent 100
+    EXPECT_TRUE(forward(0, 5, 2).has_value());      // the same point as the absent 100
+    EXPECT_TRUE(forward(5, 0.5f, 10).has_value());  // 5R 1/12 is the last sample of its strip
 }
 
 }  // namespace

@@ -132,5 +132,20 @@ TEST_F(QtMainWindow, AClickIntoAnEntryBoxSelectsItsWholeText) {
     EXPECT_EQ(value->selectedText(), QString());
 }
 
+// The message line shows the outside notice while the colour lies outside
+// the renotation data; black shows as the neutral black.
+TEST_F(QtMainWindow, TheMessageLineSaysWhenAColourLiesOutsideTheData) {
+    typeAndEnter(form.Text12[2], QStringLiteral("40"));
+    EXPECT_EQ(edit(form.Text3)->text(), QStringLiteral("Outside the Munsell renotation data"));
+    screenshot(view.widget(), "main_window_outside_the_data");
+    typeAndEnter(form.Text12[2], QStringLiteral("4"));
+    EXPECT_EQ(edit(form.Text3)->text(), QString());
+    for (int i = 0; i < 3; ++i) typeAndEnter(form.Text1[i], QStringLiteral("0"));
+    EXPECT_EQ(edit(form.Text12[0])->text(), QStringLiteral(".00R"));
+    EXPECT_EQ(edit(form.Text12[1])->text(), QStringLiteral("0.50"));
+    EXPECT_EQ(edit(form.Text12[2])->text(), QStringLiteral("0.00"));
+    screenshot(view.widget(), "main_window_black");
+}
+
 }  // namespace
 }  // namespace tintara::ui::qt

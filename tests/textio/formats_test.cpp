@@ -103,5 +103,13 @@ TEST(NumberRead, ParseNumber) {
         EXPECT_FALSE(parseNumber(bad).has_value()) << bad;
 }
 
+TEST(NumberRead, PlainDecimal) {
+    for (const char* plain : {"12", "-0.5", "+3", ".5", "5.", "0", "007.250"})
+        EXPECT_TRUE(isPlainDecimal(plain)) << plain;
+    for (const char* other : {"", "abc", "12abc", " 1", "1 ", "1e3", "1E3", "nan", "inf", "-inf", "0x10", "+", "-", ".",
+                              "-.", "1.2.3", "1,5", "--1", "5R"})
+        EXPECT_FALSE(isPlainDecimal(other)) << other;
+}
+
 }  // namespace
 }  // namespace tintara::textio

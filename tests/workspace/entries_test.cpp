@@ -79,19 +79,24 @@ TEST_F(EntriesTest, XyzEntryFindsTheNotationAndLeavesTheDifferencePanel) {
     EXPECT_NE(w().Text6[3].text(), dL);
 }
 
-// L*a*b* is read against 98.04, 100, 118.1 and, under D50 or D65/10, carried
-// back to C by the Bradford transform (worked by hand in double).
-TEST_F(EntriesTest, LabEntryIsReadAgainstTheCWhiteAndCarriedBackToC) {
-    enter(EntryForm::Lab, {"100", "0", "0"});
-    EXPECT_EQ(joined(w().Text11), "98.04,100.00,118.10");
+// Under C, L*a*b* is read against 98.04, 100, 118.1; under D50 and D65/10
+// against that condition's white, with no adaptation: the XYZ boxes hold the
+// colour under the condition (worked by hand: Y = (66/116)^3 100, X = (f +
+// 0.04)^3 Xn, Z = (f + 0.15)^3 Zn for 50, 20, -30).
+TEST_F(EntriesTest, LabEntryIsReadAgainstTheSelectedWhite) {
     const struct {
         int button;
         const char *white, *blue;
-    } cases[] = {{1, "102.52,100.90,169.86", "24.62,19.09,63.44"}, {2, "101.50,100.09,130.18", "23.16,18.58,48.48"}};
+    } cases[] = {{0, "98.04,100.00,118.10", "22.14,18.42,43.89"},
+                 {1, "96.42,100.00,82.49", "21.77,18.42,30.66"},
+                 {2, "94.81,100.00,107.30", "21.41,18.42,39.88"}};
     for (const auto& k : cases) {
         w().Option1[k.button].select();
         enter(EntryForm::Lab, {"100", "0", "0"});
         EXPECT_EQ(joined(w().Text11), k.white) << k.button;
+        // The condition's white is neutral. (The C white itself, x .31006 y
+        // .31615, lies 0.0002 from the table's white, which is chroma 0.03.)
+        EXPECT_LT(std::stof(w().Text12[2].text()), 0.1f) << k.button;
         enter(EntryForm::Lab, {"50", "20", "-30"});
         EXPECT_EQ(joined(w().Text11), k.blue) << k.button;
         EXPECT_EQ(joined(w().Text15), "50,20,-30");  // the typed boxes stay
@@ -107,8 +112,8 @@ TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
     } cases[] = {
         {EntryForm::Xyz, {"abc", "1", "2"}, "X, Y and Z must be numbers"},
         {EntryForm::Xyz, {"", "1", "2"}, "X, Y and Z must be numbers"},
-        {EntryForm::Xyz, {"0", "0", "0"}, "X + Y + Z must be more than 0"},
         {EntryForm::Xyz, {"-5", "1", "2"}, "X + Y + Z must be more than 0"},
+        {EntryForm::Xyz, {"-1", "1", "0"}, "X + Y + Z must be more than 0"},
         {EntryForm::Xy, {"0.3", "0", "20"}, "y must not be 0"},
         {EntryForm::Xy, {"0.3", "x", "20"}, "x, y and Y must be numbers"},
         {EntryForm::Lab, {"-20", "0", "0"}, "L* must not be below -16"},

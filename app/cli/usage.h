@@ -1,0 +1,16 @@
+// What tintara-cli --help and COMMAND --help print.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tintara::cli {
+
+// Every command, option, form, output and status.
+std::string generalUsage();
+
+// The usage of one command (convert, save-palette or measure); nothing for
+// another name.
+std::optional<std::string> commandUsage(const std::string& command);
+
+}  // namespace tintara::cli
