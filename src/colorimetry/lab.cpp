@@ -27,6 +27,19 @@ double labF(double t) {
 
 float raised(float v) { return v < lowestLabTristimulus ? lowestLabTristimulus : v; }
 
+std::optional<Xyz> labToXyz(Lab lab, double whiteX, double whiteY, double whiteZ) {
+    // Below the lowest L* (or for a NaN) Y/100 would have no real cube root.
+    if (!(lab.L >= lowestLabL)) return std::nullopt;
+    const double fy = (static_cast<double>(lab.L) + 16.0) / 116.0;
+    const auto Y = static_cast<float>(fy * fy * fy * whiteY);
+    const double root = std::pow(static_cast<double>(Y) / whiteY, cubeRootExponent);
+    // A negative base gives a negative cube, as the plain product does.
+    const double baseX = root + static_cast<double>(lab.a) / 500.0;
+    const double baseZ = root - static_cast<double>(lab.b) / 200.0;
+    return Xyz{static_cast<float>(baseX * baseX * baseX * whiteX), Y,
+               static_cast<float>(baseZ * baseZ * baseZ * whiteZ)};
+}
+
 }  // namespace
 
 Xyz raisedForLab(Xyz colour) { return {raised(colour.X), raised(colour.Y), raised(colour.Z)}; }
@@ -41,17 +54,8 @@ Lab labFromXyz(Xyz colour, Condition condition) {
             static_cast<float>(200.0 * (fy - fz))};
 }
 
-std::optional<Xyz> xyzFromLab(Lab lab) {
-    // Below the lowest L* (or for a NaN) Y/100 would have no real cube root.
-    if (!(lab.L >= lowestLabL)) return std::nullopt;
-    const double fy = (static_cast<double>(lab.L) + 16.0) / 116.0;
-    const auto Y = static_cast<float>(fy * fy * fy * 100.0);
-    const double root = std::pow(static_cast<double>(Y) / 100.0, cubeRootExponent);
-    // A negative base gives a negative cube, as the plain product does.
-    const double baseX = root + static_cast<double>(lab.a) / 500.0;
-    const double baseZ = root - static_cast<double>(lab.b) / 200.0;
-    return Xyz{static_cast<float>(baseX * baseX * baseX * labWhiteX), Y,
-               static_cast<float>(baseZ * baseZ * baseZ * labWhiteZ)};
-}
+std::optional<Xyz> xyzFromLab(Lab lab) { return labToXyz(lab, labWhiteX, 100.0, labWhiteZ); }
+
+std::optional<Xyz> xyzFromLab(Lab lab, Xyz white) { return labToXyz(lab, white.X, white.Y, white.Z); }
 
 }  // namespace tintara::colorimetry

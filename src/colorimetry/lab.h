@@ -31,4 +31,9 @@ inline constexpr float lowestLabL = -16.0f;
 // is not a number.
 std::optional<Xyz> xyzFromLab(Lab lab);
 
+// The same against the given white (Y = 100), the exact inverse of labFromXyz
+// above the linear segment: the tolerance chart reads its L*a*b* against the
+// condition's own white both ways under D50 and D65.
+std::optional<Xyz> xyzFromLab(Lab lab, Xyz white);
+
 }  // namespace tintara::colorimetry

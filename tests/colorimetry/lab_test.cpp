@@ -83,5 +83,27 @@ TEST(Lab, BackToXyzAgainstItsOwnWhite) {
     EXPECT_FALSE(xyzFromLab({std::numeric_limits<float>::quiet_NaN(), 0, 0}).has_value());
 }
 
+// Against the white given: the cube of (L* + 16) / 116 plus a* / 500 (minus
+// b* / 200) times the white's X (Z); L* 50, a* 20, b* -30 against the D50 white
+// and L* 80, a* -40, b* 60 against D65/10; and back to the same L*a*b*.
+TEST(Lab, BackToXyzAgainstAWhiteGiven) {
+    const struct {
+        Lab lab;
+        Condition condition;
+        Xyz xyz;
+    } cases[] = {
+        {{50, 20, -30}, Condition::D50_2, {21.774386f, 18.418652f, 30.656747f}},
+        {{80, -40, 60}, Condition::D65_10, {39.613465f, 56.681290f, 15.757836f}},
+    };
+    for (const auto& k : cases) {
+        const auto xyz = xyzFromLab(k.lab, whiteOf(k.condition));
+        ASSERT_TRUE(xyz.has_value());
+        EXPECT_TRIPLE_NEAR(xyz->X, xyz->Y, xyz->Z, k.xyz.X, k.xyz.Y, k.xyz.Z, 1e-4f);
+        const Lab back = labFromXyz(*xyz, k.condition);
+        EXPECT_TRIPLE_NEAR(back.L, back.a, back.b, k.lab.L, k.lab.a, k.lab.b, 1e-3f);
+    }
+    EXPECT_FALSE(xyzFromLab({-16.5f, 0, 0}, whiteOf(Condition::D50_2)).has_value());
+}
+
 }  // namespace
 }  // namespace tintara::colorimetry
