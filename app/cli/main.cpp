@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_command.h"
 #include "cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
@@ -16,6 +17,7 @@ const char* usage = R"(Usage:
   tintara-cli convert [options] FORM < entries
   tintara-cli save-palette [options] FILE TAG FORM VALUES...
   tintara-cli measure [options] INSTRUMENT [--port N|DEVICE] [--file F]
+  tintara-cli chart hue|value|tolerance|colorchecker [options] [FORM VALUES...] --png FILE
   tintara-cli --help
 
 convert types one entry into a freshly started main window, presses Enter in
@@ -61,6 +63,16 @@ breaks. A failed measurement prints its message on standard error and exits
 with status 1. The configuration file is neither read nor written.
 Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
 
+chart draws a chart window for the colour given (the start-up colour
+5.6R 6.1/6.2 when none is) under the options given, as the desktop program
+shows it after its box is ticked, and writes a picture of the window to FILE
+as PNG: hue (the Hue page of the colour's hue), value (the Value page of its
+value), tolerance (the tolerance chart around its L*a*b*; --tolerance T sets
+all three tolerances to T CIELAB units, 1 to 20 in tenths, 5 by default) or
+colorchecker (the 24 patches of ccnames.csv). A picture that cannot be written
+leaves no file behind and exits with status 1, as does a ColorChecker chart
+drawn from a damaged ccnames.csv (its picture is written, the problem printed).
+
 Files are read and written in the current directory.
 )";
 
@@ -90,6 +102,11 @@ int main(int argc, char** argv) {
         tintara::cli::MeasureOptions options;
         if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
         return tintara::cli::runMeasure(options, argv[0]);
+    }
+    if (command == "chart") {
+        tintara::cli::ChartOptions options;
+        if (!tintara::cli::parseChartOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runChart(options, argv[0]);
     }
     std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
     return tintara::cli::exitUsage;
