@@ -80,6 +80,10 @@ void CChecker::fillCC() {
             patch = Patch{ui::clampedRgb(R, G, B), false};
         }
     }
+    int painted = 0;
+    for (const Patch& patch : Shape1) painted += patch.empty ? 0 : 1;
+    if (!read.problem.empty() && painted > 0 && painted < patchCount)
+        read.problem += " (" + std::to_string(painted) + " of the 24 patches painted)";
     Label2.setBackColor(surround);
     Label2.setCaption(read.problem);
     paintPatches();
