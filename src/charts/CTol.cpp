@@ -128,14 +128,14 @@ void CTol::MakeCTol(float L, float a, float b) {
     paintChips();
 }
 
-// Under D50 and D65 the L*a*b* the main window shows was measured against the
-// condition's own white: the chip is read back against it, and carried to
-// illuminant C for the table search. Under C the chart reads as labxyz does.
+// The L*a*b* the main window shows was measured against the illuminant's own
+// white: each chip is read back against the same white, so the standard chip
+// is the main window's colour, and is carried to illuminant C for the table
+// search.
 void CTol::makeChip(int chip, float L, float a, float b) {
     const colorimetry::Lab lab{std::max(L, lowestL), a, b};
     const Condition condition = main_.condition();
-    const auto colour = condition == Condition::C2 ? colorimetry::xyzFromLab(lab)
-                                                   : colorimetry::xyzFromLab(lab, colorimetry::whiteOf(condition));
+    const auto colour = colorimetry::xyzFromLab(lab, colorimetry::whiteOf(condition));
     xyz[std::size_t(chip)] = colour.value_or(Xyz{});
     const Xyz searched = colorimetry::adaptToC(xyz[std::size_t(chip)], condition);
     // A colour without a positive X + Y + Z (black, or L*a*b* beyond any real
