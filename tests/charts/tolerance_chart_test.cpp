@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "colorimetry/lab.h"
+#include "munsell/hue_notation.h"
 
 namespace tintara::testkit {
 namespace {
@@ -72,12 +73,18 @@ TEST_F(ToleranceTest, AtToleranceOneTheNeighboursLieOneUnitAwayOnTheirOwnAxis) {
 TEST_F(ToleranceTest, TheStandardIsTheMainWindowsColourUnderEveryIlluminant) {
     w().Check3.click();
     for (Condition condition : {Condition::C2, Condition::D50_2, Condition::D65_10}) {
+        SCOPED_TRACE(int(condition));
         workspace::chooseIlluminant(w(), condition);
         enterMunsell("5R", "5", "0");
         const auto& rgb = chart().rgb[0];
         EXPECT_EQ(std::to_string(rgb[0]) + "," + std::to_string(rgb[1]) + "," + std::to_string(rgb[2]),
                   joined(w().Text1));
         EXPECT_EQ(joined(chart().Text2), joined(w().Text15));
+        // Carried back to C, the standard is found again where it was typed.
+        enterMunsell("5R", "5", "4");
+        EXPECT_NEAR(munsell::parseHue(chart().hvc[0][0]).hue, 5.0f, 0.05f);
+        EXPECT_NEAR(std::stof(chart().hvc[0][1]), 5.0f, 0.01f);
+        EXPECT_NEAR(std::stof(chart().hvc[0][2]), 4.0f, 0.05f);
     }
 }
 
