@@ -33,7 +33,7 @@ constexpr const char* names[6] = {"Lighter", "Darker", "Redder", "Greener", "Yel
 
 // The tolerance bars hold tenths of a CIELAB unit: 1.0 to 20.0, 5.0 at first.
 constexpr int leastTenths = 10, mostTenths = 200, firstTenths = 50;
-constexpr float tenth = 10.0f;
+constexpr float tenthsPerUnit = 10.0f;
 
 // The order the chips are computed in, the standard last, with the axis each
 // moves along (0 L*, 1 a*, 2 b*) and the direction.
@@ -102,7 +102,7 @@ void CTol::Form_Load() {
     const char* axes[3] = {"L*", "a*", "b*"};
     for (int i = 0; i < 3; ++i) Label4[i].setCaption(axes[i]);
     for (int i = 0; i < 6; ++i) Label3[i].setCaption(names[i]);
-    for (int i = 0; i < 3; ++i) tol[std::size_t(i)] = float(HScroll1[i].value()) / tenth;
+    for (int i = 0; i < 3; ++i) tol[std::size_t(i)] = float(HScroll1[i].value()) / tenthsPerUnit;
     writeOffsetCaptions();
     paintChips();
 }
@@ -167,7 +167,7 @@ void CTol::paintChips() {
 }
 
 void CTol::HScroll1_Change(int index) {
-    tol[std::size_t(index)] = float(HScroll1[index].value()) / tenth;
+    tol[std::size_t(index)] = float(HScroll1[index].value()) / tenthsPerUnit;
     writeOffsetCaptions();
     redrawFromBoxes();
 }
