@@ -111,7 +111,7 @@ TEST_F(HuePageTest, AClickSendsAChipsColourButNotAClippedOneNorTheGrey) {
     EXPECT_NEAR(workspace::boxNumberOr0(w().Text12[2]), 4.0f, 0.3f);
 }
 
-TEST_F(HuePageTest, TheMainWindowsFlagAndMessageStayAsTheyWere) {
+TEST_F(HuePageTest, TheMainWindowsFlagAndMessageStayAsTheyWereAndPrintingIsReported) {
     chooseIlluminant(w(), colorimetry::Condition::D65_10);
     enterMunsell("5R", "5", "20");
     ASSERT_EQ(w().Label19.caption(), "Out of RGB Range");
@@ -124,6 +124,12 @@ TEST_F(HuePageTest, TheMainWindowsFlagAndMessageStayAsTheyWere) {
         page().fillbook();
         EXPECT_EQ(w().chartMode, raised);
     }
+    headless.printer.pdfFile = "/home/ann/Tintara.pdf";  // no printer
+    page().Command1.click();
+    EXPECT_EQ(w().Text3.text(), "No printer: Munsell Book of Color was saved as /home/ann/Tintara.pdf");
+    headless.printer.failWith = "the printer is out of paper";
+    page().Command1.click();
+    EXPECT_EQ(w().Text3.text(), "Printing Munsell Book of Color failed: the printer is out of paper");
 }
 
 }  // namespace

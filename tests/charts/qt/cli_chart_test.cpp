@@ -2,66 +2,55 @@
 // window's size, and a chip's pixel is the colour the same chart holds when
 // drawn headless here; bad options and unwritable files give their status and
 // leave no file.
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "charts/CChecker.h"
 #include "charts/CTol.h"
 #include "charts/book.h"
 #include "charts/book2.h"
-#include "ui/headless/headless_platform.h"
-#include "windows/window_set.h"
+#include "workspace/main_window_fixture.h"
 #include "workspace/typed_entry.h"
 
-namespace tintara::ui::qt {
+namespace tintara::testkit {
 namespace {
 
 using workspace::Companion;
 
-class CliChart : public ::testing::Test {
+class CliChart : public MainWindowTest {
 protected:
+    void SetUp() override { start(); }
     int run(const QStringList& args) {
         QProcess cli;
-        cli.setWorkingDirectory(dir.path());
+        cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));
         cli.start(QStringLiteral(TINTARA_CLI), args);
         EXPECT_TRUE(cli.waitForFinished(60000));
         errors = QString::fromUtf8(cli.readAllStandardError()).toStdString();
         return cli.exitCode();
     }
-    QStringList filesLeft() { return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+    QString file(const QString& name) { return QDir(QString::fromStdString(folder.path().string())).filePath(name); }
 
-    QTemporaryDir dir;
     std::string errors;
 };
 
 TEST_F(CliChart, EachChartIsWrittenAsTheWindowShowsIt) {
-    HeadlessPlatform headless;
-    const workspace::FileLocations files{dir.path().toStdString(),
-                                         {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}};
-    workspace::Form1 form(headless.platform(), files);
-    windows::WindowSet companions(form, headless.platform(), files);
-    form.setCompanions(&companions);
-    std::string error;
-    ASSERT_TRUE(form.Form_Load(error));
-    workspace::typeEntry(form, workspace::EntryForm::Munsell, {"5R", "5", "4"});
+    workspace::typeEntry(w(), workspace::EntryForm::Munsell, {"5R", "5", "4"});
     double valueX = 0, valueY = 0;
     charts::book2::chipCentre(5, 4, valueX, valueY);
-    const TwipRect hueChip = charts::book::chipRect(charts::book::chipIndex(4, 5));
-    const TwipRect lighter = charts::CTol::chipRect(1), red = charts::CChecker::patchRect(14);
+    const ui::TwipRect hueChip = charts::book::chipRect(charts::book::chipIndex(4, 5));
+    const ui::TwipRect lighter = charts::CTol::chipRect(1), red = charts::CChecker::patchRect(14);
     const struct {
         const char* chart;
-        CheckBox* box;
+        ui::CheckBox* box;
         Companion which;
         QSize size;
         double x, y;  // twips
     } cases[] = {
-        {"hue", &form.Check2, Companion::HuePage, {812, 530}, hueChip.left + 300.0, hueChip.top + 300.0},
-        {"value", &form.Check4, Companion::ValuePage, {593, 553}, valueX, valueY},
-        {"tolerance", &form.Check3, Companion::Tolerance, {475, 347}, lighter.left + 540.0, lighter.top + 540.0},
-        {"colorchecker", &form.Check5, Companion::ColorChecker, {673, 489}, red.left + 700.0, red.top + 700.0},
+        {"hue", &w().Check2, Companion::HuePage, {812, 530}, hueChip.left + 300.0, hueChip.top + 300.0},
+        {"value", &w().Check4, Companion::ValuePage, {593, 553}, valueX, valueY},
+        {"tolerance", &w().Check3, Companion::Tolerance, {475, 347}, lighter.left + 540.0, lighter.top + 540.0},
+        {"colorchecker", &w().Check5, Companion::ColorChecker, {673, 489}, red.left + 700.0, red.top + 700.0},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.chart);
@@ -70,16 +59,16 @@ TEST_F(CliChart, EachChartIsWrittenAsTheWindowShowsIt) {
             args << "--tolerance"
                  << "1.5";
         ASSERT_EQ(run(args), 0) << errors;
-        const QImage picture(dir.filePath(QStringLiteral("%1.png").arg(k.chart)));
+        const QImage picture(file(QStringLiteral("%1.png").arg(k.chart)));
         ASSERT_FALSE(picture.isNull());
         EXPECT_EQ(picture.size(), k.size);
 
         k.box->setValue(1);
         if (std::string(k.chart) == "tolerance")
-            for (int i = 0; i < 3; ++i) companions.tolerance().HScroll1[i].setValue(15);
-        auto* chart = dynamic_cast<charts::ChartWindow*>(companions.existing(k.which));
+            for (int i = 0; i < 3; ++i) companions->tolerance().HScroll1[i].setValue(15);
+        auto* chart = dynamic_cast<charts::ChartWindow*>(companions->existing(k.which));
         ASSERT_NE(chart, nullptr);
-        Rgb held;
+        ui::Rgb held;
         ASSERT_TRUE(chart->Drawing.colorAt(float(k.x), float(k.y), held));
         EXPECT_EQ(picture.pixelColor(int(k.x / 15), int(k.y / 15)), QColor(held.r, held.g, held.b));
     }
@@ -108,11 +97,11 @@ TEST_F(CliChart, BadOptionsRefusedEntriesAndUnwritableFilesLeaveNoFile) {
         EXPECT_EQ(run(k.args), k.status) << k.args.join(' ').toStdString();
         EXPECT_EQ(errors, k.error);
     }
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
+    std::filesystem::create_directory(folder.path() / "taken.png");
     EXPECT_EQ(run({"chart", "value", "--png", "taken.png"}), 1);
     EXPECT_NE(errors.find("The picture could not be written to taken.png"), std::string::npos) << errors;
-    EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("taken.png")});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace
-}  // namespace tintara::ui::qt
+}  // namespace tintara::testkit
