@@ -8,20 +8,20 @@ namespace tintara::cli {
 
 namespace {
 // Pictures come from real files and the date and time from the system clock
-// in both timings (palette records carry them); text is drawn in the headless
-// font, the same on every machine.
+// in both timings (palette records carry them); text is drawn by the renderer
+// given.
 ui::Platform platformFor(Timing timing, ui::HeadlessPlatform& headless, ui::Clock& clock, ui::EventPump& events,
-                         ui::SerialPort& serial, ui::PictureSource& pictures) {
+                         ui::SerialPort& serial, ui::PictureSource& pictures, ui::TextRenderer& text) {
     if (timing == Timing::Instant) {
         ui::Platform p = headless.platform();
-        return ui::Platform{p.dialogs, clock, p.events, p.beeper, p.printer, p.serial, p.text, pictures};
+        return ui::Platform{p.dialogs, clock, p.events, p.beeper, p.printer, p.serial, text, pictures};
     }
-    return ui::Platform{headless.dialogs, clock,  events,        headless.beeper,
-                        headless.printer, serial, headless.text, pictures};
+    return ui::Platform{headless.dialogs, clock, events, headless.beeper, headless.printer, serial, text, pictures};
 }
 }  // namespace
 
-CliWindow::CliWindow(Timing timing) : platform_(platformFor(timing, headless_, clock_, events_, serial_, pictures_)) {
+CliWindow::CliWindow(Timing timing, ui::TextRenderer* text)
+    : platform_(platformFor(timing, headless_, clock_, events_, serial_, pictures_, text ? *text : headless_.text)) {
     headless_.dialogs.onShow = [](const ui::ShownDialog& d) {
         if (d.kind == ui::ShownDialog::Kind::Message) std::cerr << d.prompt << '\n';
     };

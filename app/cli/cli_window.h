@@ -25,7 +25,10 @@ enum class Timing {
 
 class CliWindow {
 public:
-    explicit CliWindow(Timing timing = Timing::Instant);
+    // Text on the windows' drawing surfaces is drawn in the headless font, the
+    // same on every machine, unless another renderer is given (pictures of the
+    // windows use the desktop's).
+    explicit CliWindow(Timing timing = Timing::Instant, ui::TextRenderer* text = nullptr);
     // Starts the window, with this instrument instead of the configuration
     // file's when given, and applies the options; false with the message
     // printed when it cannot.

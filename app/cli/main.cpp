@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_command.h"
 #include "cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
@@ -54,7 +55,12 @@ int main(int argc, char** argv) {
         return command == "convert" ? tintara::cli::runConvert(options, argv[0])
                                     : tintara::cli::runSavePalette(options, argv[0]);
     }
-    tintara::cli::MeasureOptions options;
-    if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
-    return tintara::cli::runMeasure(options, argv[0]);
+    if (command == "measure") {
+        tintara::cli::MeasureOptions options;
+        if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runMeasure(options, argv[0]);
+    }
+    tintara::cli::ChartOptions options;
+    if (!tintara::cli::parseChartOptions(args, options, error)) return usageError(error);
+    return tintara::cli::runChart(options, argv[0]);
 }

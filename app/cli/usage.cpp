@@ -9,6 +9,7 @@ const char* synopsis = R"(Usage:
   tintara-cli convert [OPTIONS] FORM < ENTRIES
   tintara-cli save-palette [OPTIONS] FILE TAG FORM VALUES...
   tintara-cli measure [OPTIONS] INSTRUMENT [--port N|DEVICE] [--file F]
+  tintara-cli chart hue|value|tolerance|colorchecker [OPTIONS] [--tolerance T] [FORM VALUES...] --png FILE
   tintara-cli COMMAND --help    the usage of one command
   tintara-cli --help            all of this
   tintara-cli --version         the program's version
@@ -105,6 +106,18 @@ standard error (status 1). The configuration file is neither read nor written.
 Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
 )";
 
+const char* chart = R"(
+chart draws a chart window for the colour given (the start-up colour
+5.6R 6.1/6.2 when none is) under the OPTIONS, as the desktop program shows it
+after its box is ticked, and writes a picture of the window to FILE as PNG: hue
+(the Hue page of the colour's hue), value (the Value page of its value),
+tolerance (the tolerance chart around its L*a*b*; --tolerance T sets all three
+tolerances to T CIELAB units, 1 to 20 in tenths, 5 by default) or colorchecker
+(the 24 patches of ccnames.csv). A picture that cannot be written leaves no file
+behind (status 1), as does a ColorChecker chart drawn from a damaged
+ccnames.csv (its picture is written, the problem printed, status 1).
+)";
+
 const char* statuses = R"(
 Exit status: 0 done; 1 an entry, a measurement or a save refused; 2 a usage
 error, a wrong number of VALUES on the command line among them; 3 the window
@@ -114,7 +127,7 @@ could not start (Vezedu.dat missing or damaged).
 }  // namespace
 
 std::string generalUsage() {
-    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + statuses;
+    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + statuses;
 }
 
 std::optional<std::string> commandUsage(const std::string& command) {
@@ -129,6 +142,11 @@ std::optional<std::string> commandUsage(const std::string& command) {
     if (command == "measure")
         return std::string("Usage:\n  tintara-cli measure [OPTIONS] INSTRUMENT [--port N|DEVICE] [--file F]\n") +
                measure + options + fields + statuses;
+    if (command == "chart")
+        return std::string(
+                   "Usage:\n  tintara-cli chart hue|value|tolerance|colorchecker [OPTIONS] [--tolerance T] "
+                   "[FORM VALUES...] --png FILE\n") +
+               chart + options + forms + statuses;
     return std::nullopt;
 }
 

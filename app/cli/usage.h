@@ -9,7 +9,7 @@ namespace tintara::cli {
 // Every command, option, form, output and status.
 std::string generalUsage();
 
-// The usage of one command (convert, save-palette or measure); nothing for
+// The usage of one command (convert, save-palette, measure, chart ...); nothing for
 // another name.
 std::optional<std::string> commandUsage(const std::string& command);
 

@@ -31,8 +31,9 @@ inline constexpr float lowestLabL = -16.0f;
 // is not a number.
 std::optional<Xyz> xyzFromLab(Lab lab);
 
-// The same formula against the white given: the main window's L*a*b* entry
-// reads L*a*b* against the selected condition's white under D50 and D65/10.
+// The same formula against the white given (Y = 100), the exact inverse of
+// labFromXyz above the linear segment: the main window's L*a*b* entry and the
+// tolerance chart read L*a*b* against the selected condition's own white.
 std::optional<Xyz> xyzFromLab(Lab lab, Xyz white);
 
 }  // namespace tintara::colorimetry

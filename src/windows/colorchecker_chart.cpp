@@ -1,21 +1,19 @@
-// The ColorChecker chart (CChecker) in the window set: its maker, its typed accessor and the
-// forwarding of its public procedure. Until the window exists it is not
-// available, and what the main window asks of it does nothing. A window that
-// runs start-up code when it is first used (Form_Load) runs it in its maker.
-//
-// Adding CChecker: include "charts/CChecker.h"; let the maker return
-//     [this] { return std::make_unique<charts::CChecker>(main_, platform_, files_, *this); }
-// (with the arguments that CChecker takes); define
-//     charts::CChecker& WindowSet::colorChecker() {
-//         return static_cast<charts::CChecker&>(*window(Companion::ColorChecker));
-//     }
-// and forward: if (available(Companion::ColorChecker)) colorChecker().fillCC();
+// The ColorChecker chart (CChecker) in the window set: its maker, its typed
+// accessor and the forwarding of fillCC, which the main window calls when its
+// box is ticked and after a gamma change while the chart is shown.
+#include "charts/CChecker.h"
 #include "windows/window_set.h"
 
 namespace tintara::windows {
 
-WindowSet::Maker WindowSet::colorCheckerMaker() { return {}; }
+WindowSet::Maker WindowSet::colorCheckerMaker() {
+    return [this] { return std::make_unique<charts::CChecker>(main_, platform_, files_); };
+}
 
-void WindowSet::fillCC() {}
+charts::CChecker& WindowSet::colorChecker() { return static_cast<charts::CChecker&>(*window(Companion::ColorChecker)); }
+
+void WindowSet::fillCC() {
+    if (auto* chart = dynamic_cast<charts::CChecker*>(window(Companion::ColorChecker))) chart->fillCC();
+}
 
 }  // namespace tintara::windows

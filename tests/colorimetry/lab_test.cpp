@@ -94,6 +94,7 @@ TEST(Lab, BackToXyzAgainstAConditionsWhite) {
         {{100, 0, 0}, Condition::D50_2, {96.42f, 100, 82.49f}},
         {{50, 20, -30}, Condition::D50_2, {21.77435f, 18.41865f, 30.65671f}},
         {{50, 20, -30}, Condition::D65_10, {21.41099f, 18.41865f, 39.87862f}},
+        {{80, -40, 60}, Condition::D65_10, {39.613465f, 56.681290f, 15.757836f}},
         {{-10, 40, 60}, Condition::D50_2, {0.2203755f, 0.01383815f, -1.262423f}},
     };
     for (const auto& k : cases) {

@@ -36,6 +36,8 @@ protected:
 };
 
 TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
+    // A set without its windows, as before any of them was part of the program.
+    for (int i = 0; i < 6; ++i) companions->replaceMaker(Companion(i), {});
     for (int i = 0; i < 6; ++i) {
         const auto which = Companion(i);
         EXPECT_FALSE(companions->available(which));
