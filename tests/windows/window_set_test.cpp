@@ -36,7 +36,8 @@ protected:
 };
 
 TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
-    for (int i = 0; i < 6; ++i) {
+    // The palette viewer is part of this version; the others are not yet.
+    for (int i = 0; i < 5; ++i) {
         const auto which = Companion(i);
         EXPECT_FALSE(companions->available(which));
         companions->show(which);
@@ -48,7 +49,6 @@ TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
     companions->plotvalue(5);
     companions->MakeCTol(50, 10, -10);
     companions->fillCC();
-    companions->GetData(2);
     w().Check5.click();
     EXPECT_EQ(w().Text3.text(), "The ColorChecker chart is not part of this version yet");
     // A conversion with the Hue page, Value page and tolerance switches ticked
