@@ -7,7 +7,9 @@
 #include "cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
+#include "export_palette_command.h"
 #include "measure_command.h"
+#include "view_command.h"
 
 namespace {
 
@@ -16,6 +18,9 @@ const char* usage = R"(Usage:
   tintara-cli convert [options] FORM < entries
   tintara-cli save-palette [options] FILE TAG FORM VALUES...
   tintara-cli measure [options] INSTRUMENT [--port N|DEVICE] [--file F]
+  tintara-cli view [options] PALETTE [--turn DEG] [--tilt DEG] [--zoom Z] [--numbers] --png FILE
+  tintara-cli view [options] PALETTE --list
+  tintara-cli export-palette PALETTE --format gpl|css FILE
   tintara-cli --help
 
 convert types one entry into a freshly started main window, presses Enter in
@@ -61,6 +66,28 @@ breaks. A failed measurement prints its message on standard error and exits
 with status 1. The configuration file is neither read nor written.
 Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
 
+view loads PALETTE as the palette viewer does, converting every sample
+through the main window under the options given, and draws the viewer's 3D
+display (401 x 393 pixels) into the PNG FILE: hue as the angle round the
+value axis, chroma as the distance from it, value as the height. --turn
+rotates the solid about the value axis (-180 to 180 degrees, 0 by default),
+--tilt sets the angle of view (90 from the side, 0 from above, 75 by
+default), --zoom the half width shown in chroma steps (1 to 40, 20 by
+default), and --numbers writes each sample's number beside its dot. --list
+prints the viewer's sample list instead, one line a sample. A broken palette
+prints its message on standard error and exits with status 1; the lines of
+the samples read before it are still listed. LastPalette.txt is left as it is.
+
+export-palette writes the colours of PALETTE, from the R, G, B each record
+holds, to FILE ("-" for standard output) as a GIMP palette (gpl: GIMP,
+Inkscape and Krita read it; the sample names are the colour names) or as CSS
+custom properties on :root (css: --name: #rrggbb, the name made a lower-case
+identifier, the sample's name and notation in a comment). A name the format
+cannot carry is made safe, never dropped: an empty one becomes "Sample N" or
+sample-N, one met before gets -2, -3 ... A record without R, G and B, or with
+one that is not a whole number from 0 to 255, stops the export with its line
+number and status 1.
+
 Files are read and written in the current directory.
 )";
 
@@ -90,6 +117,16 @@ int main(int argc, char** argv) {
         tintara::cli::MeasureOptions options;
         if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
         return tintara::cli::runMeasure(options, argv[0]);
+    }
+    if (command == "view") {
+        tintara::cli::ViewOptions options;
+        if (!tintara::cli::parseViewOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runView(options, argv[0]);
+    }
+    if (command == "export-palette") {
+        tintara::cli::ExportOptions options;
+        if (!tintara::cli::parseExportOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runExportPalette(options);
     }
     std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
     return tintara::cli::exitUsage;
