@@ -42,25 +42,15 @@ TEST_F(PickingTest, LeftAndRightClicksFillTheirOwnRows) {
     EXPECT_EQ(viewer().Shape1.fillColor(), pal().palRGB[1]);
 }
 
-TEST_F(PickingTest, FarClicksPickTheNearestByTheSumOfDistances) {
-    // From (-19, 5): Brick 28.51 + 7, Moss 16.65 + 5, Navy 19 + 17.
-    click(ui::MouseButton::Left, -19, 5);
-    EXPECT_EQ(viewer().Text3[0].text(), "Moss");
-    // From (19, -19): Brick 9.49 + 31 = 40.49, Navy 19 + 7 = 26: Navy.
-    click(ui::MouseButton::Left, 19, -19);
-    EXPECT_EQ(viewer().Text3[0].text(), "Navy");
-    // Halfway between Brick and Moss along x at Moss's height: Moss is
-    // 5.93 away, Brick 5.93 + 12.
-    click(ui::MouseButton::Left, 3.5797f, 0);
-    EXPECT_EQ(viewer().Text3[0].text(), "Moss");
-}
-
 TEST_F(PickingTest, APixelOfTheDisplayIsAPointInChartUnits) {
     // Pixel (295.8, 78.6) is Brick's centre: chart (9.51, 12).
     viewer().Picture1.pointerDown(ui::MouseButton::Left, 0, 295.8, 78.6);
     EXPECT_EQ(viewer().Text3[0].text(), "Brick");
     viewer().Picture1.pointerDown(ui::MouseButton::Right, 0, 176.9, 196.5);  // Moss, (-2.35, 0)
     EXPECT_EQ(viewer().Text3[1].text(), "Moss");
+    // Far out at (-19.9, 4.9): Brick 29.41 + 7.1 away, Moss 17.55 + 4.9, Navy 19.9 + 16.9.
+    viewer().Picture1.pointerDown(ui::MouseButton::Left, 0, 1, 148.4);
+    EXPECT_EQ(viewer().Text3[0].text(), "Moss");
 }
 
 TEST_F(PickingTest, OtherButtonsOnlySelectAndAnEmptyPaletteIgnoresClicks) {
