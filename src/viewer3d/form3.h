@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "datafiles/palette_reader.h"
@@ -138,6 +139,7 @@ private:
     void drawAxes(const ui::UserCoordinates& units, double tilt);
     void drawEntries(const ui::UserCoordinates& units);
     int listTextWidth(const std::string& text) const;
+    const std::string& hueLabel(const std::string& hueText);
 
     workspace::Form1& main_;
     ui::Platform& platform_;
@@ -149,6 +151,7 @@ private:
     std::optional<FrameInputs> drawn_;
     bool loading_ = false;
     std::optional<int> pendingMode_;
+    std::unordered_map<std::string, std::string> hueLabels_;  // padded hue labels of the load
     std::string loadError_;
     bool remembersLastPalette_ = true;
 };

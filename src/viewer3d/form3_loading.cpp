@@ -115,6 +115,7 @@ bool Form3::readRecords(std::istream& in, const std::string& fileName, std::uint
     datafiles::PaletteEntry entry;
     pal_.palCount = 0;
     drawnCount_ = 0;
+    hueLabels_.clear();
     ++paletteRevision_;
     int yieldMark = 0;
     for (;;) {
@@ -132,9 +133,11 @@ bool Form3::readRecords(std::istream& in, const std::string& fileName, std::uint
             failLoad(fileName, "Line " + std::to_string(reader.lineNumber()) + ": " + problem + ".");
             return false;
         }
-        Text1.setText("Loading Palette " + fileName + "  " + textio::signedNumber(float(pal_.palCount)));
-        if (size > 0) showProgress(double(std::max<std::streamoff>(in.tellg(), 0)) / double(size));
+        // The count and the bar reach the screen only when events run, so
+        // they are brought up to date just before.
         if (pal_.palCount > yieldMark) {
+            Text1.setText("Loading Palette " + fileName + "  " + textio::signedNumber(float(pal_.palCount)));
+            if (size > 0) showProgress(double(std::max<std::streamoff>(in.tellg(), 0)) / double(size));
             platform_.events.doEvents();
             yieldMark = pal_.palCount + entriesBetweenEvents;
         }
@@ -161,7 +164,7 @@ bool Form3::takeEntry(const datafiles::PaletteEntry& entry, std::string& problem
     pal_.palHVC[n][2] = entry.chroma;
     pal_.palName[n] = entry.name;
     const auto width = [this](const std::string& text) { return listTextWidth(text); };
-    pal_.palHue[n] = datafiles::paletteHueLabel(entry.hue, width);
+    pal_.palHue[n] = hueLabel(entry.hue);
     pal_.palRGB[n] = ui::clampedRgb(main_.rgbR, main_.rgbG, main_.rgbB);
     pal_.palCount = n;
     ++paletteRevision_;
@@ -170,6 +173,14 @@ bool Form3::takeEntry(const datafiles::PaletteEntry& entry, std::string& problem
 }
 
 int Form3::listTextWidth(const std::string& text) const { return platform_.text.textWidth(text, List1.font()); }
+
+// A palette repeats a few hue notations many times; each is measured once a load.
+const std::string& Form3::hueLabel(const std::string& hueText) {
+    auto [at, added] = hueLabels_.try_emplace(hueText);
+    if (added)
+        at->second = datafiles::paletteHueLabel(hueText, [this](const std::string& t) { return listTextWidth(t); });
+    return at->second;
+}
 
 void Form3::showProgress(double fraction) {
     const ui::TwipRect trough = ProgressTrough.rect();
