@@ -38,6 +38,9 @@ public:
     // The companion windows, the same set the desktop program has.
     windows::WindowSet& companions() { return *companions_; }
     ui::HeadlessDialogs& dialogs() { return headless_.dialogs; }
+    // The services the window was started with, for the windows the command
+    // line makes beside it.
+    ui::Platform& platform() { return platform_; }
 
 private:
     ui::HeadlessPlatform headless_;

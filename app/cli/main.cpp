@@ -9,8 +9,10 @@
 #include "cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
+#include "export_palette_command.h"
 #include "measure_command.h"
 #include "usage.h"
+#include "view_command.h"
 #include "workspace/program_version.h"
 
 namespace {
@@ -60,7 +62,17 @@ int main(int argc, char** argv) {
         if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
         return tintara::cli::runMeasure(options, argv[0]);
     }
-    tintara::cli::ChartOptions options;
-    if (!tintara::cli::parseChartOptions(args, options, error)) return usageError(error);
-    return tintara::cli::runChart(options, argv[0]);
+    if (command == "chart") {
+        tintara::cli::ChartOptions options;
+        if (!tintara::cli::parseChartOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runChart(options, argv[0]);
+    }
+    if (command == "view") {
+        tintara::cli::ViewOptions options;
+        if (!tintara::cli::parseViewOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runView(options, argv[0]);
+    }
+    tintara::cli::ExportOptions options;
+    if (!tintara::cli::parseExportOptions(args, options, error)) return usageError(error);
+    return tintara::cli::runExportPalette(options);
 }

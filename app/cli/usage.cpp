@@ -10,6 +10,9 @@ const char* synopsis = R"(Usage:
   tintara-cli save-palette [OPTIONS] FILE TAG FORM VALUES...
   tintara-cli measure [OPTIONS] INSTRUMENT [--port N|DEVICE] [--file F]
   tintara-cli chart hue|value|tolerance|colorchecker [OPTIONS] [--tolerance T] [FORM VALUES...] --png FILE
+  tintara-cli view [OPTIONS] PALETTE [--turn DEG] [--tilt DEG] [--zoom Z] [--numbers] --png FILE
+  tintara-cli view [OPTIONS] PALETTE --list
+  tintara-cli export-palette PALETTE --format gpl|css FILE
   tintara-cli COMMAND --help    the usage of one command
   tintara-cli --help            all of this
   tintara-cli --version         the program's version
@@ -118,6 +121,32 @@ behind (status 1), as does a ColorChecker chart drawn from a damaged
 ccnames.csv (its picture is written, the problem printed, status 1).
 )";
 
+const char* view = R"(
+view loads PALETTE as the palette viewer does, converting every sample
+through the main window under the OPTIONS, and draws the viewer's 3D display
+(401 x 393 pixels) into the PNG FILE: hue as the angle round the value axis,
+chroma as the distance from it, value as the height. --turn rotates the solid
+about the value axis (-180 to 180 degrees, 0 by default), --tilt sets the angle
+of view (90 from the side, 0 from above, 75 by default), --zoom the half width
+shown in chroma steps (1 to 40, 20 by default), and --numbers writes each
+sample's number beside its dot. --list prints the viewer's sample list instead,
+one line a sample. A broken palette prints its message on standard error
+(status 1); the lines of the samples read before it are still listed.
+LastPalette.txt is left as it is.
+)";
+
+const char* exportPalette = R"(
+export-palette writes the colours of PALETTE, from the R, G, B each record
+holds, to FILE ("-" for standard output) as a GIMP palette (gpl: GIMP, Inkscape
+and Krita read it; the sample names are the colour names) or as CSS custom
+properties on :root (css: --name: #rrggbb, the name made a lower-case
+identifier, the sample's name and notation in a comment). A name the format
+cannot carry is made safe, never dropped: an empty one becomes "Sample N" or
+sample-N, one met before gets -2, -3 ... A record without R, G and B, or with
+one that is not a whole number from 0 to 255, stops the export with its line
+number (status 1).
+)";
+
 const char* statuses = R"(
 Exit status: 0 done; 1 an entry, a measurement or a save refused; 2 a usage
 error, a wrong number of VALUES on the command line among them; 3 the window
@@ -127,7 +156,7 @@ could not start (Vezedu.dat missing or damaged).
 }  // namespace
 
 std::string generalUsage() {
-    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + statuses;
+    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + view + exportPalette + statuses;
 }
 
 std::optional<std::string> commandUsage(const std::string& command) {
@@ -147,6 +176,14 @@ std::optional<std::string> commandUsage(const std::string& command) {
                    "Usage:\n  tintara-cli chart hue|value|tolerance|colorchecker [OPTIONS] [--tolerance T] "
                    "[FORM VALUES...] --png FILE\n") +
                chart + options + forms + statuses;
+    if (command == "view")
+        return std::string(
+                   "Usage:\n  tintara-cli view [OPTIONS] PALETTE [--turn DEG] [--tilt DEG] [--zoom Z] [--numbers] "
+                   "--png FILE\n  tintara-cli view [OPTIONS] PALETTE --list\n") +
+               view + options + statuses;
+    if (command == "export-palette")
+        return std::string("Usage:\n  tintara-cli export-palette PALETTE --format gpl|css FILE\n") + exportPalette +
+               statuses;
     return std::nullopt;
 }
 

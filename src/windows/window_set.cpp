@@ -43,6 +43,7 @@ ui::Window* WindowSet::window(Companion which) {
         closedWithFrame(which);
     };
     if (onCreated) onCreated(*s.window);
+    if (auto startUp = std::exchange(s.startUp, {})) startUp();
     return s.window.get();
 }
 

@@ -90,6 +90,9 @@ private:
         Maker maker;
         std::unique_ptr<ui::Window> window;
         ui::CheckBox* box = nullptr;
+        // Start-up a maker leaves to run once the window's view exists, so that
+        // what it shows and the events it lets run reach the screen.
+        std::function<void()> startUp;
     };
     Slot& slot(Companion which) { return slots_[std::size_t(which)]; }
     const Slot& slot(Companion which) const { return slots_[std::size_t(which)]; }

@@ -50,7 +50,6 @@ TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
     companions->plotvalue(5);
     companions->MakeCTol(50, 10, -10);
     companions->fillCC();
-    companions->GetData(2);
     w().Check5.click();
     EXPECT_EQ(w().Text3.text(), "The ColorChecker chart is not part of this version yet");
     // A conversion with the Hue page, Value page and tolerance switches ticked

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <map>
 
 #include "ui/qt/qt_text.h"
 
@@ -42,22 +43,39 @@ bool pickStandIn(const StandIn (&standIns)[N], QString& family, double& scale) {
     return false;
 }
 
+struct Resolved {
+    QString family;  // empty: Qt's default for the style
+    double scale = 1.0;
+};
+
+// Asking the font database takes about a millisecond, and the palette viewer
+// measures and draws text thousands of times a second: each family named is
+// looked up once.
+const Resolved& resolvedFamily(const QString& named, QFont::StyleHint hint) {
+    static std::map<QString, Resolved> known;
+    if (const auto it = known.find(named); it != known.end()) return it->second;
+    Resolved r{named, 1.0};
+    if (!QFontDatabase::hasFamily(named)) {
+        bool found = false;
+        if (hint == QFont::TypeWriter)
+            found = pickStandIn(monoStandIns, r.family, r.scale);
+        else if (hint == QFont::Serif)
+            found = pickStandIn(serifStandIns, r.family, r.scale);
+        else
+            found = pickStandIn(sansStandIns, r.family, r.scale);
+        if (!found) r.family.clear();
+    }
+    return known.emplace(named, r).first->second;
+}
+
 }  // namespace
 
 QFont toQFont(const Font& font) {
-    QString family = toQString(font.family);
-    const QFont::StyleHint hint = styleHintFor(family);
-    double scale = 1.0;
-    if (!QFontDatabase::hasFamily(family)) {
-        bool found = false;
-        if (hint == QFont::TypeWriter)
-            found = pickStandIn(monoStandIns, family, scale);
-        else if (hint == QFont::Serif)
-            found = pickStandIn(serifStandIns, family, scale);
-        else
-            found = pickStandIn(sansStandIns, family, scale);
-        if (!found) family.clear();
-    }
+    const QString named = toQString(font.family);
+    const QFont::StyleHint hint = styleHintFor(named);
+    const Resolved& resolved = resolvedFamily(named, hint);
+    const QString& family = resolved.family;
+    const double scale = resolved.scale;
     QFont qfont;
     if (!family.isEmpty()) qfont.setFamilies(QStringList{family});
     qfont.setStyleHint(hint);

@@ -34,7 +34,17 @@ const QImage& measuringDevice() {
     return device;
 }
 
+bool sameFont(const Font& a, const Font& b) { return a.family == b.family && a.points == b.points && a.bold == b.bold; }
+
 }  // namespace
+
+const QtTextRenderer::Measured& QtTextRenderer::measured(const Font& font) {
+    if (!measured_ || !sameFont(measured_->font, font)) {
+        const QFont qfont = surfaceFont(font);
+        measured_.emplace(Measured{font, qfont, QFontMetricsF(qfont, &measuringDevice())});
+    }
+    return *measured_;
+}
 
 void QtTextRenderer::drawText(Surface& surface, double x, double y, const std::string& text, const Font& font,
                               Rgb color) {
@@ -44,8 +54,8 @@ void QtTextRenderer::drawText(Surface& surface, double x, double y, const std::s
                  qsizetype(surface.width()) * 4, QImage::Format_RGB32);
     image.setDotsPerMeterX(dotsPerMetreAt96);
     image.setDotsPerMeterY(dotsPerMetreAt96);
-    const QFont qfont = surfaceFont(font);
-    const QFontMetricsF metrics(qfont, &image);
+    const QFont& qfont = measured(font).qfont;
+    const QFontMetricsF& metrics = measured(font).metrics;
     // Far off the surface nothing shows; held so that the painter's numbers stay sane.
     const double limit = 1e6;
     const QPointF baseline(std::floor(std::clamp(x, -limit, limit)),
@@ -59,15 +69,13 @@ void QtTextRenderer::drawText(Surface& surface, double x, double y, const std::s
 }
 
 int QtTextRenderer::textWidth(const std::string& text, const Font& font) {
-    const QFontMetricsF metrics(surfaceFont(font), &measuringDevice());
-    const double twips = metrics.horizontalAdvance(toQString(text)) * twipsPerPixel;
+    const double twips = measured(font).metrics.horizontalAdvance(toQString(text)) * twipsPerPixel;
     const long long smallest = (long long)textCharacters(text).size() * smallestCharacterTwips;
     return int(std::min<long long>(std::max<long long>((long long)std::ceil(twips), smallest), 1 << 30));
 }
 
 int QtTextRenderer::textHeight(const Font& font) {
-    const QFontMetricsF metrics(surfaceFont(font), &measuringDevice());
-    return int(std::ceil(metrics.height() * twipsPerPixel));
+    return int(std::ceil(measured(font).metrics.height() * twipsPerPixel));
 }
 
 }  // namespace tintara::ui::qt

@@ -1,0 +1,52 @@
+#include "textio/utf8_text.h"
+
+namespace tintara::textio {
+
+namespace {
+
+// The length of the sequence a lead byte starts, 0 when it starts none.
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+void appendUtf8(std::string& out, unsigned char latin1) {
+    if (latin1 < 0x80) {
+        out += char(latin1);
+    } else {
+        out += char(0xC0 | (latin1 >> 6));
+        out += char(0x80 | (latin1 & 0x3F));
+    }
+}
+
+}  // namespace
+
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int n = sequenceLength(lead);
+        if (n == 0 || i + std::size_t(n) > text.size()) return false;
+        char32_t c = n == 1 ? lead : lead & (0x7F >> n);
+        for (int k = 1; k < n; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + std::size_t(k)]);
+            if ((next & 0xC0) != 0x80) return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        constexpr char32_t smallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < smallest[n] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return false;
+        i += std::size_t(n);
+    }
+    return true;
+}
+
+std::string utf8FromFileText(std::string_view text) {
+    if (isUtf8(text)) return std::string(text);
+    std::string out;
+    for (char c : text) appendUtf8(out, static_cast<unsigned char>(c));
+    return out;
+}
+
+}  // namespace tintara::textio

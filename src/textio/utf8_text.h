@@ -1,0 +1,19 @@
+// Text from files as UTF-8: files written by this program hold UTF-8, older
+// ones single-byte Latin-1 text; a text that is not valid UTF-8 is read as the
+// latter.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tintara::textio {
+
+// Whether the bytes are valid UTF-8 (no overlong forms, surrogates or code
+// points past U+10FFFF).
+bool isUtf8(std::string_view text);
+
+// The text in UTF-8: as it stands when it is UTF-8 already, otherwise each
+// byte taken as a Latin-1 character.
+std::string utf8FromFileText(std::string_view text);
+
+}  // namespace tintara::textio

@@ -1,0 +1,297 @@
+// Loading palettes into the viewer the ways a person does: ticking "3D Display
+// of HVC", "Open Palette", "Save to Palette"; the list, the tables, the status
+// line, LastPalette.txt, the limit, broken files, and the window kept alive
+// while a long palette loads.
+#include <gtest/gtest.h>
+
+#include "viewer3d/viewer_fixture.h"
+#include "workspace/typed_entry.h"
+
+namespace tintara::testkit {
+namespace {
+
+constexpr float degree = 0.0174532925f;
+constexpr ui::Rgb loadedGreen{0, 255, 0}, loadingYellow{255, 255, 0}, failedRed{255, 160, 160};
+
+// The headless font measures 90 twips a character in the list's font: hue
+// labels take 7 characters (630 >= 600) and the number and name 23 (2070 >= 2000).
+std::string listLine(const std::string& numberAndName, const std::string& hue, const std::string& rest) {
+    return numberAndName + std::string(23 - numberAndName.size(), ' ') + "     H " + hue +
+           std::string(7 - hue.size(), ' ') + "   V" + rest;
+}
+
+TEST_F(ViewerTest, TickingTheSwitchLoadsTheDefaultPaletteAndStartsRotating) {
+    folder.write("newpalette2.csv", paletteText({{"Brick", "5R", "4", "10"},
+                                                 {"Sky", "5PB", "7", "6"},
+                                                 {"Olive", "2.5gy", "5", "4.5"},
+                                                 {"Grey", "N", "5", "0"}}));
+    viewer3d::Form3& v = open();
+    EXPECT_TRUE(v.visible());
+    EXPECT_TRUE(w().visible());
+    EXPECT_EQ(v.caption().substr(v.caption().size() - 25), "3D Munsell Palette Viewer");
+    ASSERT_EQ(pal().palCount, 4);
+    EXPECT_EQ(v.List1.items(), (std::vector<std::string>{
+                                   listLine("1    Brick", "5r", " 4.00     C 10.00"),
+                                   listLine("2    Sky", "5pb", " 7.00     C 6.00"),
+                                   listLine("3    Olive", "2.5gy", " 5.00     C 4.50"),
+                                   listLine("4    Grey", "n", " 5.00     C .00"),
+                               }));
+    EXPECT_NEAR(pal().palHVC[1][0], 18 * degree, 1e-6);
+    EXPECT_NEAR(pal().palHVC[2][0], 270 * degree, 1e-6);
+    EXPECT_NEAR(pal().palHVC[3][0], 117 * degree, 1e-6);
+    EXPECT_EQ(pal().palHVC[4][0], 0.0f);
+    EXPECT_EQ(pal().palHVC[3][1], 5.0f);
+    EXPECT_EQ(pal().palHVC[3][2], 4.5f);
+    EXPECT_EQ(pal().palName[2], "Sky");
+    EXPECT_EQ(pal().palHue[3], "2.5gy  ");
+    // The main window converted each notation as typed: it now shows the last.
+    EXPECT_EQ(joined(w().Text12), "N,5,0");
+    EXPECT_EQ(pal().palRGB[4], ui::clampedRgb(w().rgbR, w().rgbG, w().rgbB));
+    workspace::typeEntry(w(), workspace::EntryForm::Munsell, {"5PB", "7", "6"});
+    EXPECT_EQ(pal().palRGB[2], ui::clampedRgb(w().rgbR, w().rgbG, w().rgbB));
+    // The neutral's hue text names no family: the main window says so, as when typed.
+    EXPECT_EQ(messages(), std::vector<std::string>{"Format Error"});
+
+    EXPECT_EQ(v.Text1.text(), "Loaded Palette newpalette2.csv");
+    EXPECT_EQ(v.Text1.backColor(), loadedGreen);
+    EXPECT_EQ(folder.read("LastPalette.txt"), "newpalette2.csv\r\n");
+    EXPECT_TRUE(v.Timer1.enabled());
+    EXPECT_TRUE(v.Timer2.running());
+    EXPECT_EQ(v.Command1.backColor(), (ui::Rgb{224, 160, 160}));
+    EXPECT_EQ(v.Command2.backColor(), (ui::Rgb{160, 224, 160}));
+    EXPECT_TRUE(v.List1.visible());
+    EXPECT_FALSE(v.ProgressFill.visible());
+}
+
+TEST_F(ViewerTest, WithoutAnyPaletteTheMessageNamesTheDefaultAndNothingIsRemembered) {
+    viewer3d::Form3& v = open();
+    EXPECT_EQ(messages(), std::vector<std::string>{"File format Error or Palette not generatednewpalette2.csv\n"
+                                                   "The file cannot be opened."});
+    EXPECT_EQ(pal().palCount, 0);
+    EXPECT_TRUE(v.visible());
+    EXPECT_TRUE(w().visible());
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "LastPalette.txt"));
+    EXPECT_TRUE(v.Timer1.enabled());
+    EXPECT_EQ(v.loadError(), messages().front());
+}
+
+TEST_F(ViewerTest, LastPaletteTxtBeforeAndAfter) {
+    folder.write("LastPalette.txt", "b.csv\r\n");
+    folder.write("b.csv", paletteText({{"from b", "5R", "4", "10"}}));
+    folder.write("c.csv", paletteText({{"from c", "5Y", "8", "6"}, {"c two", "5G", "5", "4"}}));
+    folder.write("bad.csv", paletteText({{"fine", "5Y", "8", "6"}}) + "\"d\",\"t\",\"short\",\"5R\",\"4\"\r\n");
+    open();
+    EXPECT_EQ(pal().palName[1], "from b");
+
+    headless.dialogs.answerFile((folder.path() / "c.csv").string());
+    viewer().mnuFileOpen.click();
+    EXPECT_EQ(headless.dialogs.shown.back().kind, ui::ShownDialog::Kind::OpenFile);
+    EXPECT_EQ(headless.dialogs.shown.back().defaultText, "DataBase Files (*.csv)|*.csv");
+    EXPECT_EQ(pal().palCount, 2);
+    EXPECT_EQ(folder.read("LastPalette.txt"), (folder.path() / "c.csv").string() + "\r\n");
+
+    // Cancelling the dialog changes nothing and says nothing.
+    const auto shownBefore = headless.dialogs.shown.size();
+    viewer().mnuFileOpen.click();
+    EXPECT_EQ(headless.dialogs.shown.size(), shownBefore + 1);
+    EXPECT_EQ(pal().palCount, 2);
+    EXPECT_EQ(viewer().Text1.text(), "Loaded Palette " + (folder.path() / "c.csv").string());
+
+    // A broken file is not remembered; the entries before the break stay.
+    headless.dialogs.answerFile("bad.csv");
+    viewer().mnuFileOpen.click();
+    EXPECT_EQ(pal().palCount, 1);
+    EXPECT_EQ(folder.read("LastPalette.txt"), (folder.path() / "c.csv").string() + "\r\n");
+}
+
+TEST_F(ViewerTest, TenThousandEntriesLoadWholeWithoutAWarning) {
+    folder.write("newpalette2.csv", paletteText({{"first", "5R", "4", "10"}}));
+    open();
+    folder.write("full.csv", generatedPalette(10000) + "\r\n\r\n");
+    w().paletteFile = "full.csv";
+    viewer().GetData(2);
+    EXPECT_EQ(pal().palCount, 10000);
+    EXPECT_EQ(viewer().List1.listCount(), 10000);
+    EXPECT_EQ(viewer().List1.items().back().substr(0, 15), "10000    s10000");
+    EXPECT_TRUE(messages().empty());  // nothing was left unread, blank lines aside
+}
+
+TEST_F(ViewerTest, TheTenThousandAndFirstEntryIsLeftWithAMessage) {
+    open();
+    folder.write("over.csv", generatedPalette(10001));
+    w().paletteFile = "over.csv";
+    viewer().GetData(2);
+    EXPECT_EQ(messages().back(), "Palette limited to 10000");
+    EXPECT_EQ(pal().palCount, 10000);
+    EXPECT_EQ(pal().palName[10000], "s10000");
+    EXPECT_EQ(viewer().Text1.text(), "Loaded Palette over.csv");
+    EXPECT_EQ(folder.read("LastPalette.txt"), "over.csv\r\n");
+}
+
+TEST_F(ViewerTest, ABrokenRecordKeepsWhatCameBeforeNamesTheLineAndIsNotRemembered) {
+    folder.write("newpalette2.csv", paletteText({{"old", "5R", "4", "10"}}));
+    open();
+    struct Case {
+        std::string line, detail;
+    };
+    const Case cases[] = {
+        {"\"d\",\"t\",\"short\",\"5R\",\"4\"\r\n", "Line 3: the record has 5 fields; a palette record has at least 6."},
+        {paletteLine({"word", "5R", "four", "2"}), "Line 3: the value \"four\" is not a number."},
+        {paletteLine({"dark", "5R", "-3", "2"}), "Line 3: Value must not be negative."},
+    };
+    for (const Case& c : cases) {
+        folder.write("bad.csv", paletteText({{"one", "5Y", "8", "6"}, {"two", "5G", "5", "4"}}) + c.line +
+                                    paletteLine({"after", "5B", "5", "4"}));
+        w().paletteFile = "bad.csv";
+        viewer().GetData(2);
+        EXPECT_EQ(messages().back(), "File format Error or Palette not generatedbad.csv\n" + c.detail);
+        EXPECT_EQ(pal().palCount, 2) << c.detail;
+        EXPECT_EQ(viewer().List1.listCount(), 2);
+        EXPECT_EQ(viewer().Text1.text(), "Stopped reading bad.csv after 2 entries");
+        EXPECT_EQ(viewer().Text1.backColor(), failedRed);
+        EXPECT_EQ(folder.read("LastPalette.txt"), "newpalette2.csv\r\n");
+        EXPECT_TRUE(w().visible());
+        EXPECT_TRUE(viewer().List1.visible());
+        EXPECT_TRUE(viewer().mnuFileOpen.enabled());
+        EXPECT_FALSE(viewer().ProgressTrough.visible());
+    }
+    // Only the two entries read whole are drawn and can be picked: a click
+    // where the broken third would stand (value 5, chroma 2 at 5R) finds entry 2.
+    viewer().drawPalette();
+    viewer().Picture1.mouseDown(ui::MouseButton::Left, 0, 0, 0);
+    EXPECT_EQ(viewer().Text3[0].text(), "two");
+}
+
+TEST_F(ViewerTest, AFileThatCannotBeOpenedLeavesThePaletteShown) {
+    folder.write("newpalette2.csv", paletteText({{"kept", "5R", "4", "10"}}));
+    open();
+    std::filesystem::create_directory(folder.path() / "folder.csv");
+    for (const std::string name : {"missing.csv", "folder.csv"}) {
+        w().paletteFile = name;
+        viewer().GetData(2);
+        EXPECT_EQ(messages().back(),
+                  "File format Error or Palette not generated" + name + "\nThe file cannot be opened.");
+        EXPECT_EQ(pal().palCount, 1);
+        EXPECT_EQ(viewer().List1.listCount(), 1);
+        EXPECT_EQ(viewer().Text1.text(), "Loaded Palette newpalette2.csv");
+    }
+    // Nothing saved yet: no name at all.
+    w().paletteFile.clear();
+    viewer().GetData(2);
+    EXPECT_EQ(messages().back(), "File format Error or Palette not generated\nNo palette has been saved yet.");
+}
+
+TEST_F(ViewerTest, WhileAPaletteLoadsTheWindowShowsProgressAndNothingStartsAnotherLoad) {
+    folder.write("newpalette2.csv", paletteText({{"a", "5R", "4", "10"}, {"b", "5R", "4", "10"}}));
+    open();
+    folder.write("long.csv", generatedPalette(1100));
+    folder.write("second.csv", paletteText({{"after", "5Y", "8", "6"}}));
+    struct Pass {
+        int count;
+        bool mainShown, listShown, openEnabled, progressShown;
+        int fillWidth;
+        std::string status;
+        ui::Rgb statusColour;
+    };
+    std::vector<Pass> passes;
+    headless.events.onEachPass = [&] {
+        viewer3d::Form3& v = viewer();
+        passes.push_back({pal().palCount, w().visible(), v.List1.visible(), v.mnuFileOpen.enabled(),
+                          v.ProgressFill.visible(), v.ProgressFill.rect().width, v.Text1.text(),
+                          v.Text1.backColor().value_or(ui::white)});
+    };
+    // A person chooses "Open Palette" and another window asks for a palette
+    // while the records are read.
+    headless.events.queue([this] { viewer().mnuFileOpen.click(); });
+    headless.events.queue([this] {
+        w().paletteFile = "second.csv";
+        companions->GetData(2);
+    });
+    w().paletteFile = "long.csv";
+    viewer().GetData(2);
+
+    // Events ran when the load began, after entries 1, 502 and 1003, once it
+    // was done, and then for the request that waited for it.
+    ASSERT_GE(passes.size(), 6u);
+    std::vector<int> counts;
+    for (std::size_t i = 0; i < 6; ++i) counts.push_back(passes[i].count);
+    EXPECT_EQ(counts, (std::vector<int>{2, 1, 502, 1003, 1100, 1100}));
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_FALSE(passes[i].mainShown) << i;
+        EXPECT_FALSE(passes[i].listShown) << i;
+        EXPECT_FALSE(passes[i].openEnabled) << i;
+        EXPECT_TRUE(passes[i].progressShown) << i;
+        EXPECT_EQ(passes[i].statusColour, loadingYellow);
+    }
+    EXPECT_EQ(passes[0].status, "Loading Palette long.csv");
+    EXPECT_EQ(passes[2].status, "Loading Palette long.csv   502");
+    // The bar fills with the share of the file read: 345 pixels in all.
+    EXPECT_EQ(passes[0].fillWidth, 0);
+    EXPECT_NEAR(passes[2].fillWidth / 15.0, 345.0 * 502 / 1100, 8);
+    EXPECT_NEAR(passes[3].fillWidth / 15.0, 345.0 * 1003 / 1100, 8);
+    EXPECT_TRUE(passes[4].mainShown && passes[4].listShown && passes[4].openEnabled);
+    EXPECT_FALSE(passes[4].progressShown);
+    EXPECT_EQ(passes[4].status, "Loaded Palette long.csv");
+    EXPECT_EQ(passes[4].statusColour, loadedGreen);
+
+    // The disabled menu opened no dialog; the waiting request ran last.
+    for (const auto& d : headless.dialogs.shown) EXPECT_NE(d.kind, ui::ShownDialog::Kind::OpenFile);
+    EXPECT_EQ(pal().palCount, 1);
+    EXPECT_EQ(pal().palName[1], "after");
+    EXPECT_EQ(folder.read("LastPalette.txt"), "second.csv\r\n");
+}
+
+TEST_F(ViewerTest, SaveToPaletteReloadsTheViewerWhileItsSwitchIsTicked) {
+    folder.write("newpalette2.csv", paletteText({{"start", "5R", "4", "10"}}));
+    open();
+    workspace::typeEntry(w(), workspace::EntryForm::Munsell, {"5R", "4", "10"});
+    headless.dialogs.answerInput("mine");
+    headless.dialogs.answerInput("say \"hi\", ok");
+    w().Command11.click();
+    ASSERT_EQ(pal().palCount, 1);
+    EXPECT_EQ(pal().palName[1], "say \"hi\", ok");  // the doubled quotes read back as one
+    EXPECT_EQ(viewer().Text1.text(), "Loaded Palette mine.csv");
+    headless.dialogs.answerInput("second");
+    w().Command11.click();
+    EXPECT_EQ(pal().palCount, 2);
+    EXPECT_EQ(folder.read("LastPalette.txt"), "mine.csv\r\n");
+
+    // "eXit" hides the viewer and clears the switch: saves no longer reload it,
+    // but another window's request shows it again with the palette.
+    viewer().mnuExit.click();
+    EXPECT_FALSE(viewer().visible());
+    EXPECT_FALSE(w().Check7.ticked());
+    headless.dialogs.answerInput("third");
+    w().Command11.click();
+    EXPECT_EQ(pal().palCount, 2);
+    EXPECT_FALSE(viewer().visible());
+    companions->GetData(2);
+    EXPECT_TRUE(viewer().visible());
+    EXPECT_EQ(pal().palCount, 3);
+}
+
+TEST_F(ViewerTest, ARequestBeforeTheViewerExistsLoadsTheLastPaletteFirst) {
+    folder.write("newpalette2.csv", paletteText({{"first", "5R", "4", "10"}}));
+    folder.write("Cpalette.csv",
+                 "12/6/2026,09:30:00, 6,5R,4,10,0,0,0,0,0,0,0,0,0,140,90,60,end\r\n"
+                 "12/6/2026,09:30:00, 5,5YR,4,10,0,0,0,0,0,0,0,0,0,140,90,60,end\r\n");
+    w().paletteFile = "Cpalette.csv";
+    companions->GetData(2);
+    EXPECT_TRUE(viewer().visible());
+    EXPECT_EQ(pal().palCount, 2);
+    EXPECT_EQ(pal().palName[1], "6");  // the chip number, its blank dropped with the field's
+    EXPECT_EQ(folder.read("LastPalette.txt"), "Cpalette.csv\r\n");
+    EXPECT_FALSE(w().Check7.ticked());
+}
+
+TEST_F(ViewerTest, ANeutralStandsAtAngleZeroWhateverThePaletteBeforeLeft) {
+    open();
+    load("yellow.csv", {{"y", "5Y", "8", "6"}});
+    EXPECT_NEAR(pal().palHVC[1][0], 90 * degree, 1e-6);
+    load("grey.csv", {{"g", "N", "5", "0"}});
+    EXPECT_EQ(pal().palHVC[1][0], 0.0f);
+    EXPECT_EQ(pal().palHue[1], "n      ");
+}
+
+}  // namespace
+}  // namespace tintara::testkit
