@@ -67,7 +67,11 @@ void Form1::wireEvents() {
     Text4.onChange = [this] { Text4_Change(); };
     Command8.onClick = [this] { Command8_Click(); };
     Command7.onClick = [this] { Command7_Click(); };
-}
+    import.onClick = [this] { import_Click();
+};
+Command3.onClick = [this] { Command3_Click(); };
+stopImport.onClick = [this] { stopImport_Click(); };
+}  // namespace tintara::workspace
 
 colorimetry::Condition Form1::condition() const {
     for (int i = 0; i < 3; ++i)
