@@ -351,9 +351,9 @@ void Form1::import_Click() {
         ServiceRun run(*this, serviceRunning_);
         stopRequested_ = false;
         stopImport.setVisible(true);
-        ImportRun import(*this, platform_, files_, writeSeam, stopRequested_);
-        serviceOutcome_ = import.run(*type);
-        last = import.lastChartSample();
+        ImportRun samples(*this, platform_, files_, writeSeam, stopRequested_);
+        serviceOutcome_ = samples.run(*type);
+        last = samples.lastChartSample();
         stopImport.setVisible(false);
     }
     companions_ = companions;
