@@ -7,6 +7,7 @@
 #include "cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
+#include "import_command.h"
 #include "measure_command.h"
 
 namespace {
@@ -16,6 +17,8 @@ const char* usage = R"(Usage:
   tintara-cli convert [options] FORM < entries
   tintara-cli save-palette [options] FILE TAG FORM VALUES...
   tintara-cli measure [options] INSTRUMENT [--port N|DEVICE] [--file F]
+  tintara-cli import [options] TYPE [FILE] [--palette NAME]
+  tintara-cli table [options]
   tintara-cli --help
 
 convert types one entry into a freshly started main window, presses Enter in
@@ -61,6 +64,25 @@ breaks. A failed measurement prints its message on standard error and exits
 with status 1. The configuration file is neither read nor written.
 Serial ports 1..4 are /dev/ttyS0..3 unless TINTARA_PORT1..4 name other devices.
 
+import converts a file of colour samples as the main window's "Import" does.
+TYPE and the files it reads and writes:
+  xyz   FILE (a header line, then tag,X,Y,Z)    appended to the palette NAME
+        (ZOLpalette by default; ".csv" is added)
+  6     lab_sRGB.csv (header, then L*,a*,b*)     lab_sRGB.txt
+  0     FILE (a header line, then hue,value,chroma)  tempOUT.txt
+  3     steps.txt (hue, value, chroma with tabs)  stepsMUNSELL.txt
+  4     ccnames.csv (header, then 2 names,hue,value,chroma)  cchecker.csv
+  2     RHScolors.txt (header, then 3 names,hue,value,chroma)  RHScolorsMUNSELL.txt
+  1     munfile1.txt (3 names, 40 reflectances 360..750 nm, a note)  munout.txt
+It prints what the window's message boxes say: totals and samples not
+converted on standard output, failures on standard error. An output takes its
+name only when written whole; a run that stops leaves the previous one as it
+was. The status is 1 when the input could not be read, the run stopped, or a
+sample was not converted (its row says "not converted").
+
+table writes muntable2.prn, the Munsell table under the options given, and
+prints "Done"; a failed write prints why, with status 1.
+
 Files are read and written in the current directory.
 )";
 
@@ -90,6 +112,16 @@ int main(int argc, char** argv) {
         tintara::cli::MeasureOptions options;
         if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
         return tintara::cli::runMeasure(options, argv[0]);
+    }
+    if (command == "import") {
+        tintara::cli::ImportOptions options;
+        if (!tintara::cli::parseImportOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runImport(options, argv[0]);
+    }
+    if (command == "table") {
+        tintara::cli::ConvertOptions options;
+        if (!tintara::cli::parseConvertOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runTable(options, argv[0]);
     }
     std::cerr << "tintara-cli: unknown command " << command << " (see tintara-cli --help)\n";
     return tintara::cli::exitUsage;
