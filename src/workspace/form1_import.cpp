@@ -287,6 +287,8 @@ bool ImportRun::write(const std::string& text) {
 }
 
 void ImportRun::showProgress(long long line, long long lines) {
+    // The service code typed a moment ago may still be selected.
+    if (line == 0) w_.Text3.select(0, 0);
     w_.Text3.setText(line == 0 ? "Importing " + inputName_
                                : "Importing " + inputName_ + ": line " + std::to_string(line) + " of " +
                                      std::to_string(lines));
