@@ -38,6 +38,10 @@ std::optional<SampleRecord> stepsRecord(const InputLine& line, std::string& prob
 }  // namespace
 
 std::vector<InputLine> inputLines(std::string_view content) {
+    // A spreadsheet may begin its file with the UTF-8 byte-order mark, which
+    // would otherwise stick to the first field ("5R" read as hue 0).
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (content.substr(0, byteOrderMark.size()) == byteOrderMark) content.remove_prefix(byteOrderMark.size());
     std::vector<InputLine> lines;
     std::size_t start = 0;
     while (start < content.size()) {

@@ -18,7 +18,8 @@ struct InputLine {
 };
 
 // The lines of a text, split at CR LF, LF or CR; a last line without a line
-// end counts, an empty text has none.
+// end counts, an empty text has none. A UTF-8 byte-order mark at the start is
+// dropped.
 std::vector<InputLine> inputLines(std::string_view content);
 
 // A line of nothing but blanks and tabs.

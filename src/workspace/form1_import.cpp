@@ -3,9 +3,7 @@
 // or appended to the palette. A sample the window does not take is written as
 // not converted; a line that is not a record of the type, a write that fails
 // or Stop ends the run, and the output keeps what it held before.
-#include <cmath>
 #include <fstream>
-#include <limits>
 #include <sstream>
 #include <utility>
 
@@ -30,6 +28,13 @@ constexpr long long progressStep = 100;
 constexpr std::size_t problemsNamed = 5;
 // Sample files hold a few hundred kilobytes; a file far beyond that is not one.
 constexpr std::uintmax_t largestInput = 64u << 20;
+
+// Why a field is no number the boxes take (they would read it as 0); nothing
+// when it is one.
+std::optional<std::string> numberProblem(const std::string& what, const std::string& text) {
+    if (numberOf(text)) return std::nullopt;
+    return what + " " + text + (textio::parseNumber(text) ? " is out of range" : " is not a number");
+}
 
 std::string count(long long n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -142,7 +147,9 @@ bool ImportRun::readInput(std::vector<datafiles::InputLine>& lines) {
     std::ifstream in;
     if (regular && size <= largestInput) in.open(input_, std::ios::binary);
     if (!in.is_open() || !in) {
-        const std::string why = !regular ? "File not found: " : "Cannot read ";
+        const std::string why = !std::filesystem::exists(input_, ec) ? "File not found: "
+                                : !regular                           ? "Not a file: "
+                                                                     : "Cannot read ";
         w_.Text3.setText(why + input_.string());
         platform_.dialogs.messageBox(w_.Text3.text(), ui::MessageButtons::OK, ui::MessageIcon::Critical, "Import");
         return false;
@@ -232,8 +239,8 @@ std::optional<std::string> ImportRun::enterSample(const datafiles::SampleRecord&
 std::optional<std::string> ImportRun::enterMunsell(const std::string& hue, const std::string& value,
                                                    const std::string& chroma) {
     if (!munsell::parseHue(hue).familyFound) return "hue " + hue + " names no hue family";
-    if (!textio::parseNumber(value)) return "value " + value + " is not a number";
-    if (!textio::parseNumber(chroma)) return "chroma " + chroma + " is not a number";
+    if (auto problem = numberProblem("value", value)) return problem;
+    if (auto problem = numberProblem("chroma", chroma)) return problem;
     w_.Text12[0].setText(hue);
     w_.Text12[1].setText(value);
     w_.Text12[2].setText(chroma);
@@ -247,10 +254,10 @@ std::optional<std::string> ImportRun::enterMunsell(const std::string& hue, const
 std::optional<std::string> ImportRun::enterSpectrum(const datafiles::SampleRecord& r) {
     instruments::Reflectance refl{};
     for (int i = 0; i < datafiles::spectrumPoints; ++i) {
-        const auto value = textio::parseNumber(r.fields[3 + i]);
-        if (!value || !std::isfinite(*value) || std::fabs(*value) > std::numeric_limits<float>::max())
-            return "the reflectance at " + std::to_string(360 + 10 * i) + " nm is not a number";
-        refl[i + 1] = float(*value);
+        const std::string& text = r.fields[3 + i];
+        if (auto problem = numberProblem("the reflectance at " + std::to_string(360 + 10 * i) + " nm,", text))
+            return problem;
+        refl[i + 1] = *numberOf(text);
     }
     w_.refl = refl;
     float X = 0, Y = 0, Z = 0;

@@ -25,6 +25,7 @@ TEST(SampleRecords, LinesEndAtCrLfLfOrCr) {
     EXPECT_EQ(lines[2].text, "c");
     EXPECT_EQ(lines[3].text, "d");
     EXPECT_EQ(inputLines("a\r\n\r\n").size(), 2u);
+    EXPECT_EQ(inputLines("\xEF\xBB\xBF" "5R\t4\t14\r\n")[0].text, "5R\t4\t14");
     EXPECT_TRUE(inputLines("").empty());
     EXPECT_TRUE(isBlankLine(" \t "));
     EXPECT_FALSE(isBlankLine(" x"));

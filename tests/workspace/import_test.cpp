@@ -120,6 +120,21 @@ TEST_F(ImportTest, MunsellFileChosenInTheDialog) {
     EXPECT_EQ(w().Text3.text(), "Imported 2 samples from mine.csv into tempOUT.txt");
 }
 
+// A number no box takes would be read as 0 by the Munsell entry: 5R 4/0.
+TEST_F(ImportTest, FieldsTheBoxesWouldReadAsZeroAreNotConverted) {
+    folder.write("odd.csv", crlf({"H,V,C", "5R,4,1e40", "5R,x,2"}));
+    headless.dialogs.answerFile("odd.csv");
+    pressImport("0");
+    EXPECT_EQ(folder.read("tempOUT.txt"),
+              crlf({"5R,4,1e40,not converted,,,,,,,,,,,,", "5R,x,2,not converted,,,,,,,,,,,,"}));
+    EXPECT_EQ(messages(), std::vector<std::string>{"Not converted 2: line 2 (chroma 1e40 is out of range), line 3 "
+                                                   "(value x is not a number)"});
+    std::filesystem::create_directory(folder.path() / "folder.csv");
+    headless.dialogs.answerFile("folder.csv");
+    pressImport("0");
+    EXPECT_EQ(lastMessage(), "Not a file: " + (folder.path() / "folder.csv").string());
+}
+
 TEST_F(ImportTest, ACancelledFileDialogEndsTheImport) {
     pressImport("0");
     EXPECT_EQ(w().Text3.text(), "Import: no file was chosen");
