@@ -36,6 +36,7 @@ protected:
         line->setFocus();
         QTest::keyClicks(line, QStringLiteral("kqv"));
         ASSERT_TRUE(widget(form.import)->isVisible());
+        screenshot(view.widget(), "main_window_service_mode");
     }
 
     QTemporaryDir dir;
@@ -86,14 +87,6 @@ TEST_F(QtImport, ProgressOnTheMessageLineAndAClickOnStopEndsTheRun) {
     EXPECT_FALSE(widget(form.stopImport)->isVisible());
     EXPECT_TRUE(widget(form.Option1[1])->isEnabled());
     screenshot(view.widget(), "main_window_import_stopped");
-}
-
-TEST_F(QtImport, MakeTableWritesTheFileAndSaysDone) {
-    openServiceMode();
-    QTest::mouseClick(widget(form.Command3), Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Done"});
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("muntable2.prn"))));
-    screenshot(view.widget(), "main_window_service_mode");
 }
 
 }  // namespace

@@ -33,6 +33,29 @@ private:
     std::uint64_t limit_;
 };
 
+// The tolerance chart, as it was first drawn, lowers chart mode after its own
+// conversions instead of putting it back.
+class ChartThatLowersChartMode : public workspace::CompanionWindows {
+public:
+    explicit ChartThatLowersChartMode(workspace::Form1& w) : w_(w) {}
+    bool available(workspace::Companion) const override { return true; }
+    void show(workspace::Companion) override {}
+    void hide(workspace::Companion) override {}
+    bool visible(workspace::Companion) const override { return true; }
+    void fillbook() override {}
+    void plotvalue(float) override {}
+    void MakeCTol(float, float, float) override {
+        ++drawn;
+        w_.chartMode = false;
+    }
+    void fillCC() override {}
+    void GetData(int) override {}
+    int drawn = 0;
+
+private:
+    workspace::Form1& w_;
+};
+
 class ServiceModeTest : public MainWindowTest {
 protected:
     void SetUp() override {

@@ -293,29 +293,6 @@ TEST_F(ImportTest, StopEndsALongImportAndTheWindowComesBackAsItWas) {
     EXPECT_EQ(w().serviceOutcome().converted, 150);
 }
 
-// The tolerance chart, as it was first drawn, lowers chart mode after its own
-// conversions instead of putting it back.
-class ChartThatLowersChartMode : public workspace::CompanionWindows {
-public:
-    explicit ChartThatLowersChartMode(workspace::Form1& w) : w_(w) {}
-    bool available(workspace::Companion) const override { return true; }
-    void show(workspace::Companion) override {}
-    void hide(workspace::Companion) override {}
-    bool visible(workspace::Companion) const override { return true; }
-    void fillbook() override {}
-    void plotvalue(float) override {}
-    void MakeCTol(float, float, float) override {
-        ++drawn;
-        w_.chartMode = false;
-    }
-    void fillCC() override {}
-    void GetData(int) override {}
-    int drawn = 0;
-
-private:
-    workspace::Form1& w_;
-};
-
 // The charts sit the run out and catch up with its last sample at the end.
 TEST_F(ImportTest, ChartModeIsPutBackAsItWasAndAChartCannotLowerItUnderTheRun) {
     ChartThatLowersChartMode chart(w());
