@@ -10,6 +10,7 @@
 #include "convert_command.h"
 #include "exit_codes.h"
 #include "export_palette_command.h"
+#include "import_command.h"
 #include "measure_command.h"
 #include "usage.h"
 #include "view_command.h"
@@ -72,7 +73,17 @@ int main(int argc, char** argv) {
         if (!tintara::cli::parseViewOptions(args, options, error)) return usageError(error);
         return tintara::cli::runView(options, argv[0]);
     }
-    tintara::cli::ExportOptions options;
-    if (!tintara::cli::parseExportOptions(args, options, error)) return usageError(error);
-    return tintara::cli::runExportPalette(options);
+    if (command == "export-palette") {
+        tintara::cli::ExportOptions options;
+        if (!tintara::cli::parseExportOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runExportPalette(options);
+    }
+    if (command == "import") {
+        tintara::cli::ImportOptions options;
+        if (!tintara::cli::parseImportOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runImport(options, argv[0]);
+    }
+    tintara::cli::ConvertOptions options;
+    if (!tintara::cli::parseConvertOptions(args, options, error)) return usageError(error);
+    return tintara::cli::runTable(options, argv[0]);
 }

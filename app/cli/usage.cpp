@@ -13,6 +13,8 @@ const char* synopsis = R"(Usage:
   tintara-cli view [OPTIONS] PALETTE [--turn DEG] [--tilt DEG] [--zoom Z] [--numbers] --png FILE
   tintara-cli view [OPTIONS] PALETTE --list
   tintara-cli export-palette PALETTE --format gpl|css FILE
+  tintara-cli import [OPTIONS] TYPE [FILE] [--palette NAME]
+  tintara-cli table [OPTIONS]
   tintara-cli COMMAND --help    the usage of one command
   tintara-cli --help            all of this
   tintara-cli --version         the program's version
@@ -147,6 +149,29 @@ one that is not a whole number from 0 to 255, stops the export with its line
 number (status 1).
 )";
 
+const char* import = R"(
+import converts a file of colour samples as the main window's "Import" does.
+TYPE and the files it reads and writes:
+  xyz   FILE (a header line, then tag,X,Y,Z)    appended to the palette NAME
+        (ZOLpalette by default; ".csv" is added)
+  6     lab_sRGB.csv (header, then L*,a*,b*)     lab_sRGB.txt
+  0     FILE (a header line, then hue,value,chroma)  tempOUT.txt
+  3     steps.txt (hue, value, chroma with tabs)  stepsMUNSELL.txt
+  4     ccnames.csv (header, then 2 names,hue,value,chroma)  cchecker.csv
+  2     RHScolors.txt (header, then 3 names,hue,value,chroma)  RHScolorsMUNSELL.txt
+  1     munfile1.txt (3 names, 40 reflectances 360..750 nm, a note)  munout.txt
+It prints what the window's message boxes say: totals and samples not
+converted on standard output, failures on standard error. An output takes its
+name only when written whole; a run that stops leaves the previous one as it
+was. The status is 1 when the input could not be read, the run stopped, or a
+sample was not converted (its row says "not converted").
+)";
+
+const char* table = R"(
+table writes muntable2.prn, the Munsell table under the OPTIONS, and prints
+"Done"; a failed write prints why (status 1).
+)";
+
 const char* statuses = R"(
 Exit status: 0 done; 1 an entry, a measurement or a save refused; 2 a usage
 error, a wrong number of VALUES on the command line among them; 3 the window
@@ -156,7 +181,7 @@ could not start (Vezedu.dat missing or damaged).
 }  // namespace
 
 std::string generalUsage() {
-    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + view + exportPalette + statuses;
+    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + view + exportPalette + import + table + statuses;
 }
 
 std::optional<std::string> commandUsage(const std::string& command) {
@@ -184,6 +209,10 @@ std::optional<std::string> commandUsage(const std::string& command) {
     if (command == "export-palette")
         return std::string("Usage:\n  tintara-cli export-palette PALETTE --format gpl|css FILE\n") + exportPalette +
                statuses;
+    if (command == "import")
+        return std::string("Usage:\n  tintara-cli import [OPTIONS] TYPE [FILE] [--palette NAME]\n") + import +
+               options + statuses;
+    if (command == "table") return std::string("Usage:\n  tintara-cli table [OPTIONS]\n") + table + options + statuses;
     return std::nullopt;
 }
 

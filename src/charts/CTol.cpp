@@ -9,6 +9,7 @@
 #include "colorimetry/adaptation.h"
 #include "colorimetry/lab.h"
 #include "datafiles/palette_record.h"
+#include "datafiles/whole_file.h"
 #include "textio/formats.h"
 #include "workspace/box_numbers.h"
 
@@ -198,7 +199,7 @@ void CTol::Command2_Click() {
     for (int chip = chipCount - 1; chip >= 0; --chip)
         text += tolerancePaletteLine(date, time, chip, hvc[std::size_t(chip)], rgb[std::size_t(chip)]);
     std::string error;
-    if (!replaceFile(files_.workingDir / paletteName, text, error)) {
+    if (!datafiles::replaceFile(files_.workingDir / paletteName, text, error)) {
         platform_.dialogs.messageBox(error, ui::MessageButtons::OK, ui::MessageIcon::Critical, "Save Palette");
         return;
     }

@@ -23,26 +23,4 @@ std::string tolerancePaletteLine(const std::string& date, const std::string& tim
     return line + ",end" + std::string(textio::lineEnd);
 }
 
-bool replaceFile(const std::filesystem::path& file, const std::string& text, std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) {
-        error = "Cannot write " + file.string() + ": it is a folder";
-        return false;
-    }
-    const std::filesystem::path temporary = file.string() + ".new";
-    std::filesystem::remove(temporary, ec);  // a stale one from a write that was cut short
-    if (!datafiles::appendLine(temporary, text, error)) {
-        std::filesystem::remove(temporary, ec);
-        error = "Cannot write " + file.string() + ": " + error;
-        return false;
-    }
-    std::filesystem::rename(temporary, file, ec);
-    if (ec) {
-        error = "Cannot write " + file.string() + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace tintara::charts

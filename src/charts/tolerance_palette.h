@@ -17,10 +17,4 @@ namespace tintara::charts {
 std::string tolerancePaletteLine(const std::string& date, const std::string& time, int chip,
                                  const std::array<std::string, 3>& hvc, const std::array<std::int16_t, 3>& rgb);
 
-// Replaces the file with the text, or leaves the file as it was: the text is
-// written beside it under a temporary name first (with the palette append, so
-// a failed write is noticed) and takes the file's name only when complete.
-// False with a message naming the file.
-bool replaceFile(const std::filesystem::path& file, const std::string& text, std::string& error);
-
 }  // namespace tintara::charts

@@ -72,4 +72,6 @@ std::string signedNumber(float value) {
     return (negative ? "-" : " ") + body;
 }
 
+std::string signedWhole(long long value) { return (value < 0 ? "" : " ") + std::to_string(value); }
+
 }  // namespace tintara::textio

@@ -15,4 +15,7 @@ std::string plainNumber(float value);
 // (" 5", " 24", " .5", "-2.5").
 std::string signedNumber(float value);
 
+// A whole number written the same way, exactly at any size: " 32768", "-3".
+std::string signedWhole(long long value);
+
 }  // namespace tintara::textio

@@ -19,18 +19,19 @@ std::size_t columns(const std::string& text) {
 
 PrintLine& PrintLine::text(std::string_view item) {
     line_ += item;
+    if (!item.empty()) zoneTaken_ = false;
     return *this;
 }
 
-PrintLine& PrintLine::number(float item) {
-    line_ += signedNumber(item);
-    line_ += ' ';
-    return *this;
-}
+PrintLine& PrintLine::number(float item) { return text(signedNumber(item) + ' '); }
+
+PrintLine& PrintLine::whole(long long item) { return text(signedWhole(item) + ' '); }
 
 PrintLine& PrintLine::zoneText(std::string_view item) {
     toNextZone();
-    return text(item);
+    text(item);
+    zoneTaken_ = item.empty();
+    return *this;
 }
 
 PrintLine& PrintLine::zoneNumber(float item) {
@@ -40,12 +41,16 @@ PrintLine& PrintLine::zoneNumber(float item) {
 
 std::string PrintLine::finish() const { return line_ + std::string(lineEnd); }
 
-// A line standing exactly at a zone start (an empty one included) stays put;
-// otherwise blanks fill up to the next start, so an item that ran into a zone
-// pushes the next one on to the zone after.
+// A line standing exactly at a zone start (an empty one included) stays put,
+// unless an empty item holds that zone; otherwise blanks fill up to the next
+// start, so an item that ran into a zone pushes the next one on to the zone after.
 void PrintLine::toNextZone() {
     const std::size_t used = columns(line_) % zoneWidth;
-    if (used != 0) line_.append(zoneWidth - used, ' ');
+    if (used != 0)
+        line_.append(zoneWidth - used, ' ');
+    else if (zoneTaken_)
+        line_.append(zoneWidth, ' ');
+    zoneTaken_ = false;
 }
 
 std::string writeLine(const std::vector<WriteField>& fields) {

@@ -14,11 +14,14 @@ inline constexpr std::string_view lineEnd = "\r\n";
 // out as it stands, a number with a blank in its sign position and one blank
 // after it (12 prints as " 12 ", -2.5 as "-2.5 "). In zone mode every item
 // starts at the next 14-column print zone (columns 1, 15, 29, ...), and an item
-// that reaches into a zone pushes the next one to the zone after it.
+// that reaches into a zone pushes the next one to the zone after it. An empty
+// item still takes its zone, so the items after it keep their columns.
 class PrintLine {
 public:
     PrintLine& text(std::string_view item);
     PrintLine& number(float item);
+    // A count or a component, printed like a number but exact at any size.
+    PrintLine& whole(long long item);
     PrintLine& zoneText(std::string_view item);
     PrintLine& zoneNumber(float item);
     // The line so far, ended by CR LF.
@@ -28,6 +31,7 @@ public:
 private:
     void toNextZone();
     std::string line_;
+    bool zoneTaken_ = false;  // an empty zone item stands at the line's end
 };
 
 // Write style: fields separated by commas, text in double quotes, numbers bare,

@@ -7,11 +7,13 @@
 
 namespace tintara::workspace {
 
-std::optional<float> boxNumber(const ui::TextBox& box) {
-    const auto value = textio::parseNumber(box.text());
+std::optional<float> numberOf(std::string_view text) {
+    const auto value = textio::parseNumber(text);
     if (!value || !std::isfinite(*value) || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
     return float(*value);
 }
+
+std::optional<float> boxNumber(const ui::TextBox& box) { return numberOf(box.text()); }
 
 float boxNumberOr0(const ui::TextBox& box) { return boxNumber(box).value_or(0.0f); }
 

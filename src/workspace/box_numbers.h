@@ -2,10 +2,15 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "ui/controls.h"
 
 namespace tintara::workspace {
+
+// The number of a text when the whole text is one finite number that fits a
+// float.
+std::optional<float> numberOf(std::string_view text);
 
 // The box's number when its whole text is one finite number that fits a float.
 std::optional<float> boxNumber(const ui::TextBox& box);

@@ -11,6 +11,7 @@
 
 #include "colorimetry/conditions.h"
 #include "colorimetry/display.h"
+#include "datafiles/whole_file.h"
 #include "instruments/config_file.h"
 #include "instruments/dialogue.h"
 #include "instruments/spectral.h"
@@ -24,6 +25,7 @@
 #include "ui/window.h"
 #include "workspace/companions.h"
 #include "workspace/file_locations.h"
+#include "workspace/service_outcome.h"
 
 namespace tintara::workspace {
 
@@ -90,6 +92,7 @@ public:
     ui::Button Command11;                        // "Save to Palette"
     ui::Button Command3;                         // "Make Table"; service mode only
     ui::Button import;                           // "Import" of sample files; service mode only
+    ui::Button stopImport;                       // "Stop": ends a running import; shown only while one runs
     ui::Frame Frame1;                            // "Instrument" frame
     ui::ComboBox Combo1;                         // instrument list
     ui::Button Command7;                         // "Calibrate"
@@ -242,6 +245,15 @@ public:
     void Command1_Click();
     void Command9_Click();
 
+    // Service mode: sample import and the Munsell table. Every byte of their
+    // outputs, and of the configuration file, passes writeSeam when one is set
+    // (tests make writes fail there, as a full disk would).
+    void import_Click();
+    void Command3_Click();
+    void stopImport_Click() { stopRequested_ = true; }
+    const ServiceOutcome& serviceOutcome() const { return serviceOutcome_; }  // how the last run ended
+    datafiles::WriteSeam* writeSeam = nullptr;
+
     // The instrument group.
     void Combo1_Click();
     void Text4_Change();
@@ -303,6 +315,9 @@ private:
     std::string refusal_;
     std::optional<instruments::InstrumentConfig> preset_;
     bool exitRequested_ = false;
+    bool serviceRunning_ = false;  // an import or the table is being made
+    bool stopRequested_ = false;   // Stop was pressed during an import
+    ServiceOutcome serviceOutcome_;
 
     bool deltaMode_ = false;
     LabPair labPair_{};

@@ -1,33 +1,20 @@
 // The instrument group: the list, the port box, the configuration file that
 // keeps both between runs, and the Measure and Calibrate buttons.
 #include <cmath>
-#include <fstream>
-#include <system_error>
 
+#include "datafiles/whole_file.h"
 #include "instruments/config_file.h"
 #include "textio/formats.h"
 #include "workspace/form1.h"
 
 namespace tintara::workspace {
 
-// Written whole to a temporary file first, so a failed write leaves the old
-// configuration as it was.
+// Written whole, so a failed write leaves the old configuration as it was.
 void Form1::writeConfiguration(const std::string& name) {
     const auto path = files_.working("zol.cfg");
-    const auto temporary = std::filesystem::path(path.string() + ".new");
-    const std::string text = instruments::configText({name, commPort_});
-    bool created = false, written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        created = bool(out);
-        if (out) written = bool(out.write(text.data(), std::streamsize(text.size())).flush());
-    }
-    std::error_code ec;
-    if (written) std::filesystem::rename(temporary, path, ec);
-    if (!written || ec) {
-        if (created) std::filesystem::remove(temporary, ec);  // only what this write made
+    std::string error;
+    if (!datafiles::replaceFile(path, instruments::configText({name, commPort_}), error, writeSeam))
         Text3.setText("Cannot write the configuration file " + path.string());
-    }
 }
 
 void Form1::Combo1_Click() {

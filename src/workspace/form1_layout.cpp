@@ -49,6 +49,7 @@ Form1::Form1(ui::Platform& platform, FileLocations files)
       Command11("Command11", {3960, 120, 1455, 330}, "Save to Palette"),
       Command3("Command3", {5640, 4200, 1335, 330}, "Make Table"),
       import("import", {5640, 4680, 1335, 330}, "Import"),
+      stopImport("stopImport", {5640, 5160, 1335, 330}, "Stop"),
       Frame1("Frame1", {2760, 4080, 2655, 1695}, "Instrument"),
       Combo1("Combo1", {120, 300, 2415, 315}, "Inst"),
       Command7("Command7", {120, 780, 1155, 375}, "Calibrate"),
@@ -214,6 +215,8 @@ void Form1::addControls() {
     add(Text4, &Frame1);
     add(Command3);
     add(import);
+    stopImport.setVisible(false);
+    add(stopImport);
     add(Label26);
     add(Label6);
     add(Shape1);

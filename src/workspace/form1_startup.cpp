@@ -70,6 +70,11 @@ void Form1::wireEvents() {
     Text4.onChange = [this] { Text4_Change(); };
     Command8.onClick = [this] { Command8_Click(); };
     Command7.onClick = [this] { Command7_Click(); };
+    // Written with "this->": the formatter takes a line that begins with the
+    // word import for a module import.
+    this->import.onClick = [this] { import_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    stopImport.onClick = [this] { stopImport_Click(); };
 }
 
 colorimetry::Condition Form1::condition() const {

@@ -150,9 +150,8 @@ TEST_F(ToleranceTest, SavePaletteWritesSevenLinesAndGivesThePaletteNameBack) {
     std::filesystem::create_directory(folder.path() / "Cpalette.csv");
     chart.Command2.click();
     EXPECT_EQ(headless.dialogs.messages().back(),
-              "Cannot write " + (folder.path() / "Cpalette.csv").string() + ": it is a folder");
+              "Cannot write " + (folder.path() / "Cpalette.csv").string() + ": a folder has that name");
     EXPECT_EQ(viewer.read.size(), 2u);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Cpalette.csv.new"));
 }
 
 }  // namespace

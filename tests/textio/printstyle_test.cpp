@@ -1,5 +1,7 @@
 #include "textio/printstyle.h"
 
+#include "textio/numbertext.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -23,6 +25,25 @@ TEST(PrintStyle, Zones) {
               "0123456789abcdef" + std::string(12, ' ') + "x");
     // Exactly one zone filled: the next item starts at column 15.
     EXPECT_EQ(PrintLine().text("0123456789abcd").zoneText("x").content(), "0123456789abcdx");
+}
+
+TEST(PrintStyle, EmptyZoneItemsKeepTheColumnsOfTheItemsAfterThem) {
+    const std::string zone(14, ' ');
+    // An empty first item holds columns 1..14: the next starts at column 15.
+    EXPECT_EQ(PrintLine().zoneText("").zoneText("x").content(), zone + "x");
+    // Two empty items in the middle: "y" goes to the fourth zone, column 43.
+    EXPECT_EQ(PrintLine().zoneText("a").zoneText("").zoneText("").zoneText("y").content(),
+              "a" + std::string(13, ' ') + zone + zone + "y");
+    // Trailing empty items leave the line at the start of the zone they hold.
+    EXPECT_EQ(PrintLine().zoneText("a").zoneText("").finish(), "a" + std::string(13, ' ') + "\r\n");
+    // A number after an empty item: its sign blank lands on column 15.
+    EXPECT_EQ(PrintLine().zoneText("").zoneNumber(-2).content(), zone + "-2 ");
+}
+
+TEST(PrintStyle, WholeNumbersAreExactAtAnySize) {
+    EXPECT_EQ(PrintLine().whole(32768).whole(-3).whole(0).content(), " 32768 -3  0 ");
+    EXPECT_EQ(PrintLine().whole(16777217).content(), " 16777217 ");  // a float would print 16777216
+    EXPECT_EQ(signedWhole(-9000000000LL), "-9000000000");
 }
 
 TEST(WriteStyle, Record) {

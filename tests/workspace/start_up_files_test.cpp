@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "full_disk.h"
 #include "main_window_fixture.h"
 
 namespace tintara::testkit {
@@ -89,14 +90,15 @@ TEST_F(StartUpFilesTest, SpecialConfigurationIsNamedAndIgnored) {
 TEST_F(StartUpFilesTest, FailedConfigurationWriteKeepsTheFileAndSaysSo) {
     folder.write("zol.cfg", "CE7000\r\n 2 \r\n");
     start();
-    std::filesystem::create_directory(folder.path() / "zol.cfg.new");
+    FullDisk disk(3);
+    w().writeSeam = &disk;
     w().Combo1.choose("Import");
     EXPECT_EQ(w().Text3.text(), "Cannot write the configuration file " + (folder.path() / "zol.cfg").string());
     EXPECT_EQ(folder.read("zol.cfg"), "CE7000\r\n 2 \r\n");
     w().Text4.setText("3");
     EXPECT_EQ(folder.read("zol.cfg"), "CE7000\r\n 2 \r\n");
 
-    std::filesystem::remove(folder.path() / "zol.cfg.new");
+    w().writeSeam = nullptr;
     std::filesystem::remove(folder.path() / "zol.cfg");
     std::filesystem::create_directory(folder.path() / "zol.cfg");
     w().Text3.setText("");

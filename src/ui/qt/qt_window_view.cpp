@@ -11,6 +11,14 @@
 
 namespace tintara::ui::qt {
 
+namespace {
+// Grey text that stands apart from the background: darker on a light one,
+// lighter on a dark one.
+QColor disabledTextOn(const QColor& background) {
+    return background.lightness() >= 128 ? QColor(112, 112, 112) : QColor(168, 168, 168);
+}
+}  // namespace
+
 QtWindowView::QtWindowView(Window& window) : window_(window), widget_(std::make_unique<WindowWidget>()) {
     widget_->setObjectName(toQString(window.name()));
     widget_->setAutoFillBackground(true);
@@ -84,6 +92,10 @@ void QtWindowView::windowChanged(const Window& window) {
     widget_->setWindowTitle(toQString(window.caption()));
     QPalette palette = widget_->palette();
     palette.setColor(QPalette::Window, toQColor(window.background()));
+    // The style's grey for disabled captions vanishes on a grey window: a
+    // darker one keeps a disabled check box or option button legible.
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledTextOn(toQColor(window.background())));
     widget_->setPalette(palette);
     const QSize client(pixels(window.clientWidth()), pixels(window.clientHeight()));
     if (client_->size() != client || client_->minimumSize() != client) {

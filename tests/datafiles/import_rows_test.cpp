@@ -1,0 +1,32 @@
+// What the main window's import tests leave to this level: the not-displayed
+// rule at both ends of its band, record numbers past 16 bits, and the
+// ColorChecker row of a sample not converted.
+#include "datafiles/import_rows.h"
+
+#include <gtest/gtest.h>
+
+namespace tintara::datafiles {
+namespace {
+
+TEST(ImportRows, NotDisplayedMeansAComponentAtEitherEnd) {
+    EXPECT_TRUE(outsideDisplay(0, 37, 80));
+    EXPECT_FALSE(outsideDisplay(1, 37, 254));
+    EXPECT_TRUE(outsideDisplay(1, 255, 254));
+    EXPECT_TRUE(outsideDisplay(1, 37, 0));
+}
+
+TEST(ImportRows, RecordNumbersAndCountsPastSixteenBits) {
+    ShownColour shown;
+    shown.munsell = {"5.00R", "4.00", "14.00"};
+    EXPECT_EQ(importRow(ImportType::LabTable, {32768, {"1", "2", "3"}, {}}, 32768, shown).substr(0, 14),
+              " 32768 ,5.00R,");
+    EXPECT_EQ(totalsMessage(40000, 0), "Total colors 40000  Colors not displayed 0");
+}
+
+TEST(ImportRows, ColorCheckerRowNotConverted) {
+    EXPECT_EQ(notConvertedRow(ImportType::ColorChecker, {3, {"1", "a, b", "N", "5", "0"}, {}}, 1),
+              "1,\"a, b\",N,5,0,not converted,,,,,,,,\r\n");
+}
+
+}  // namespace
+}  // namespace tintara::datafiles

@@ -1,0 +1,319 @@
+// "Import" of the service mode, driven as a person does: the code typed into
+// the message line, the button, the type, the file dialog and the palette
+// name answered. Expected lines are written out by hand: 5R 4/14 and 5B 5/10
+// are samples of the renotation data (x, y read from it, Y from the value
+// polynomial, L*a*b* against the C white, RGB through the display matrix and
+// gamma 2.2), 5R 5/0 is the neutral at Y = 19.766.
+#include "import_fixture.h"
+
+#include <algorithm>
+
+namespace tintara::testkit {
+namespace {
+
+const std::string brick = "22.51,12.00,4.75,41.22,59.51,30.17";    // 5R 4/14, RGB 186 38 54
+const std::string grey = "19.38,19.77,23.35,51.57,-.03,.04";       // 5R 5/0, RGB 122 122 121
+const std::string blue = "14.56,19.77,49.89,51.57,-26.50,-33.51";  // 5B 5/10, R below 0
+
+class ImportTest : public ServiceModeTest {};
+
+TEST_F(ImportTest, StepsFileRowsTotalsAndSamplesNotConverted) {
+    folder.write("steps.txt", crlf({"5R\t4\t14", "5R\t5\t0", "5B\t5\t10", "5R\t-1\t4", "5R\t4\tx"}));
+    pressImport("3");
+    // In chart mode an out-of-gamut colour keeps its clamped components.
+    EXPECT_EQ(folder.read("stepsMUNSELL.txt"),
+              crlf({"H,V,C,X,Y,Z,L*,a*,b*,R,G,B", "5R,4,14," + brick + ", 186 , 38 , 54 ",
+                    "5R,5,0," + grey + ", 122 , 122 , 121 ", "5B,5,10," + blue + ", 0 , 136 , 177 ",
+                    "5R,-1,4,not converted,,,,,,,,", "5R,4,x,not converted,,,,,,,,"}));
+    EXPECT_EQ(messages(), std::vector<std::string>{"Total colors 5  Colors not displayed 1  Not converted 2: line 4 "
+                                                   "(Value must not be negative), line 5 (chroma x is not a number)"});
+    EXPECT_EQ(w().Text3.text(), "Imported 5 samples from steps.txt into stepsMUNSELL.txt, 2 not converted");
+    EXPECT_EQ(w().Label6.caption(), "steps.txt");
+    // Chart mode is lowered and the last sample converted fills every field.
+    EXPECT_FALSE(w().chartMode);
+    EXPECT_EQ(joined(w().Text12), "5B,5,10");
+    EXPECT_EQ(joined(w().Text1), "0,0,0");
+    EXPECT_EQ(w().Label19.caption(), "Out of RGB Range");
+    EXPECT_TRUE(w().serviceOutcome().completed);
+    EXPECT_EQ(files(), 2);
+}
+
+TEST_F(ImportTest, AStepsLineWithoutTwoTabsStopsTheRunAndTheOutputKeepsItsContent) {
+    folder.write("steps.txt", crlf({"5R\t4\t14", "5R 4\t14"}));
+    folder.write("stepsMUNSELL.txt", "previous");
+    pressImport("3");
+    EXPECT_EQ(lastMessage(),
+              "steps.txt line 2 has no two tabs; a record is hue, value and chroma separated by two tabs. The import "
+              "stopped; stepsMUNSELL.txt keeps what it held before.");
+    EXPECT_EQ(headless.dialogs.shown.back().icon, ui::MessageIcon::Critical);
+    EXPECT_EQ(folder.read("stepsMUNSELL.txt"), "previous");
+    EXPECT_EQ(files(), 2);
+    EXPECT_FALSE(w().serviceOutcome().completed);
+    // The main window works as before.
+    EXPECT_FALSE(w().chartMode);
+    EXPECT_TRUE(w().Option1[1].enabled());
+    EXPECT_FALSE(w().stopImport.visible());
+    workspace::typeEntry(w(), workspace::EntryForm::Munsell, {"5R", "5", "0"});
+    EXPECT_EQ(joined(w().Text1), "122,122,121");
+}
+
+TEST_F(ImportTest, AMissingOrEmptyInputIsToldAndLeavesThePreviousOutputAlone) {
+    folder.write("stepsMUNSELL.txt", "previous");
+    pressImport("3");
+    EXPECT_EQ(lastMessage(), "File not found: " + (folder.path() / "steps.txt").string());
+    folder.write("steps.txt", crlf({"", "  \t"}));
+    pressImport("3");
+    EXPECT_EQ(lastMessage(), "File not found");
+    EXPECT_EQ(headless.dialogs.shown.back().title, "Import steps.txt");
+    EXPECT_EQ(folder.read("stepsMUNSELL.txt"), "previous");
+    folder.write("RHScolorsMUNSELL.txt", "previous");
+    pressImport("2");
+    EXPECT_EQ(lastMessage(), "File not found: " + (folder.path() / "RHScolors.txt").string());
+    EXPECT_EQ(folder.read("RHScolorsMUNSELL.txt"), "previous");
+    EXPECT_FALSE(w().chartMode);
+}
+
+TEST_F(ImportTest, AnswersThatAreNoTypeDoNothing) {
+    folder.write("steps.txt", crlf({"5R\t4\t14"}));
+    for (const char* answer : {"XYZ", " 3", "3 ", "7"}) pressImport(answer);
+    openServiceMode();
+    w().import.click();  // the question cancelled
+    EXPECT_EQ(headless.dialogs.shown.size(), 5u);
+    for (const auto& d : headless.dialogs.shown) EXPECT_EQ(d.prompt, "Type import");
+    EXPECT_EQ(headless.dialogs.shown[0].title, "");
+    EXPECT_EQ(files(), 1);
+    EXPECT_EQ(w().Text3.text(), "kqv");
+}
+
+TEST_F(ImportTest, LabFileRowsAreNumberedAndARefusedSampleIsNotConverted) {
+    // L*a*b* of 5R 4/14 against the white that the L*a*b* entry reads with.
+    folder.write("lab_sRGB.csv", crlf({"L*,a*,b*", "41.2174,59.5411,30.1449", "-20,0,0"}));
+    pressImport("6");
+    EXPECT_EQ(folder.read("lab_sRGB.txt"),
+              crlf({"#,Hue,Value,Chroma,X,Y,Z,L*,a*,b*,R,G,B",
+                    " 1 ,5.00R,4.00,14.00,22.51,12.00,4.75,41.2174,59.5411,30.1449, 186 , 38 , 54 ",
+                    " 2 ,not converted,,,,,,-20,0,0,,,"}));
+    EXPECT_EQ(messages(), std::vector<std::string>{"Not converted 1: line 3 (L* must not be below -16)"});
+}
+
+TEST_F(ImportTest, ARecordWithTooFewFieldsNamesItsLineAndNothingIsWritten) {
+    folder.write("lab_sRGB.csv", crlf({"L*,a*,b*", "50,0,0", "50,1"}));
+    pressImport("6");
+    EXPECT_EQ(lastMessage(),
+              "lab_sRGB.csv line 3 holds 2 fields; a record is L*, a* and b* (3 fields). The import stopped; no "
+              "lab_sRGB.txt was written.");
+    EXPECT_FALSE(exists("lab_sRGB.txt"));
+    EXPECT_EQ(files(), 1);
+}
+
+TEST_F(ImportTest, MunsellFileChosenInTheDialog) {
+    folder.write("mine.csv", crlf({"H,V,C", "5R,4,14", "", "5B,5,10"}));
+    headless.dialogs.answerFile("mine.csv");
+    pressImport("0");
+    EXPECT_EQ(headless.dialogs.shown[1].kind, ui::ShownDialog::Kind::OpenFile);
+    EXPECT_EQ(headless.dialogs.shown[1].defaultText, "*.csv|*.csv");
+    // Outside chart mode an out-of-gamut colour comes back black, with the
+    // inks of its clamped linear colour.
+    EXPECT_EQ(folder.read("tempOUT.txt"), crlf({"5R,4,14," + brick + ", 186 , 38 , 54 ,20,77,71,6",
+                                                "5B,5,10," + blue + ", 0 , 0 , 0 ,89,36,20,10"}));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(w().Text3.text(), "Imported 2 samples from mine.csv into tempOUT.txt");
+}
+
+// A number no box takes would be read as 0 by the Munsell entry: 5R 4/0.
+TEST_F(ImportTest, FieldsTheBoxesWouldReadAsZeroAreNotConverted) {
+    folder.write("odd.csv", crlf({"H,V,C", "5R,4,1e40", "5R,x,2"}));
+    headless.dialogs.answerFile("odd.csv");
+    pressImport("0");
+    EXPECT_EQ(folder.read("tempOUT.txt"),
+              crlf({"5R,4,1e40,not converted,,,,,,,,,,,,", "5R,x,2,not converted,,,,,,,,,,,,"}));
+    EXPECT_EQ(messages(), std::vector<std::string>{"Not converted 2: line 2 (chroma 1e40 is out of range), line 3 "
+                                                   "(value x is not a number)"});
+    std::filesystem::create_directory(folder.path() / "folder.csv");
+    headless.dialogs.answerFile("folder.csv");
+    pressImport("0");
+    EXPECT_EQ(lastMessage(), "Not a file: " + (folder.path() / "folder.csv").string());
+}
+
+TEST_F(ImportTest, ACancelledFileDialogEndsTheImport) {
+    pressImport("0");
+    EXPECT_EQ(w().Text3.text(), "Import: no file was chosen");
+    EXPECT_FALSE(exists("tempOUT.txt"));
+    EXPECT_FALSE(w().serviceOutcome().completed);
+}
+
+TEST_F(ImportTest, ColorCheckerAndRhsChartCopyTheirHeaderAndNames) {
+    folder.write("ccnames.csv", crlf({"No,Name,Hue,Value,Chroma", "1,dark skin,5R,4,14", "2,\"blue, deep\",5B,5,10"}));
+    pressImport("4");
+    EXPECT_EQ(
+        folder.read("cchecker.csv"),
+        crlf({"Tintara - Munsell Colour Workbench  Tintara 12.24.1, from the Munsell renotation data (Newhall, "
+              "Nickerson and Judd, 1943)",
+              "If R G B value is 0 or 255 the color is out of the gamut of a CRT and is for approximation only  "
+              "Illuminant C 2 degree observer  Kellerby  March 12 2002",
+              "No,Name,Hue,Value,Chroma,X,Y,Z,L*,a*,b*,R,G,B", "1,dark skin,5R,4,14," + brick + ", 186 , 38 , 54 ",
+              "2,\"blue, deep\",5B,5,10," + blue + ", 0 , 136 , 177 "}));
+    EXPECT_EQ(lastMessage(), "Total colors 2  Colors not displayed 1");
+
+    folder.write("RHScolors.txt", crlf({"Fan,Group,Ref,Hue,Value,Chroma", "1,Red,46A,5R,4,14", "1,Grey,N1,N,5,0"}));
+    pressImport("2");
+    EXPECT_EQ(folder.read("RHScolorsMUNSELL.txt"),
+              crlf({"Tintara - Munsell Colour Workbench", "Fan,Group,Ref,Hue,Value,Chroma,X,Y,Z,L*,a*,b*,R,G,B",
+                    "1,Red,46A," + brick + ", 186 , 38 , 54 ", "1,Grey,N1,not converted,,,,,,,,"}));
+    EXPECT_EQ(lastMessage(),
+              "Total colors 2  Colors not displayed 0  Not converted 1: line 3 (hue N names no hue "
+              "family)");
+}
+
+std::string spectrumLine(const std::string& names, const std::string& value, const std::string& rest, int count = 40) {
+    std::string line = names;
+    for (int i = 0; i < count; ++i) line += "," + value;
+    return line + rest;
+}
+
+std::string zone(const std::string& item) { return item + std::string(14 - item.size(), ' '); }
+
+// A run without an instrument: the weights are loaded for the spectra, so a
+// flat 50 % curve gives X = 49.037, Y = 50.000, Z = 59.115 (the table's
+// columns halved, summed in single precision), value 7.46, a neutral within
+// the weights' rounding. A black curve is the neutral black.
+TEST_F(ImportTest, SpectraInPrintZonesWithTheWeightsLoaded) {
+    ASSERT_EQ(w().weights().Y[0], 0.0f);
+    folder.write("munfile1.txt",
+                 crlf({spectrumLine("S1,tile,A", "50", ",glossy"), spectrumLine("S2,black,", "0", "")}));
+    pressImport("1");
+    std::string fifty, zeros;
+    for (int i = 0; i < 39; ++i) fifty += zone(" 50 "), zeros += zone(" 0 ");
+    const std::string empty(14, ' ');
+    EXPECT_EQ(folder.read("munout.txt"),
+              crlf({"Tintara - Munsell Colour Workbench",
+                    zone("S1") + zone("tile") + zone("A") + zone("5.32P") + zone("7.46") + zone("0.02") +
+                        zone(" 49.037006 ") + zone(" 49.999996 ") + zone(" 59.114994 ") + zone("glossy") + fifty +
+                        " 50 ",
+                    zone("S2") + zone("black") + empty + zone(".00R") + zone("0.50") + zone("0.00") + zone(" 0 ") +
+                        zone(" 0 ") + zone(" 0 ") + empty + zeros + " 0 "}));
+    EXPECT_EQ(w().Text12[1].text(), "0.50");
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+}
+
+TEST_F(ImportTest, ASpectrumOf39ValuesNamesItsLineInsteadOfShiftingTheRowsAfterIt) {
+    folder.write("munfile1.txt", crlf({spectrumLine("S1,a,b", "50", ""), spectrumLine("S2,a,b", "50", "", 39),
+                                       spectrumLine("S3,a,b", "50", "")}));
+    pressImport("1");
+    EXPECT_EQ(lastMessage(),
+              "munfile1.txt line 2 holds 42 fields; a record is three names and 40 reflectances (43 fields). The "
+              "import stopped; no munout.txt was written.");
+    EXPECT_FALSE(exists("munout.txt"));
+}
+
+TEST_F(ImportTest, XyzSamplesGoToThePaletteWithTheirTags) {
+    folder.write("samples.csv", crlf({"tag,X,Y,Z", "brick,22.50974,12.00075,4.74612", "nothing,0,0,0",
+                                      "grey,19.378675,19.766125,23.346899"}));
+    headless.dialogs.answerFile("samples.csv");
+    pressImport("xyz", {"mine"});
+    const std::string palette = folder.read("mine.csv");
+    const auto firstEnd = palette.find("\r\n");
+    ASSERT_NE(firstEnd, std::string::npos);
+    const std::string first = palette.substr(0, firstEnd);
+    const std::string fields = R"("03-07-2026","09:05:04","brick","5.00R","4.00","14.00","22.50974","12.00075",)"
+                               R"("4.74612","41.22","59.51","30.17",)";
+    EXPECT_EQ(first.substr(0, fields.size()), fields);
+    const std::string shown = R"("186","38","54","20","77","71","6")";
+    EXPECT_EQ(first.substr(first.size() - shown.size()), shown);
+    EXPECT_NE(palette.find(R"("09:05:04","grey",)"), std::string::npos) << palette;
+    // Black is the neutral black, and is saved like any other sample.
+    EXPECT_NE(palette.find(R"("nothing",".00R","0.50","0.00",)"), std::string::npos) << palette;
+    EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 3);
+    int inputs = 0;
+    for (const auto& d : headless.dialogs.shown) inputs += d.kind == ui::ShownDialog::Kind::Input;
+    EXPECT_EQ(inputs, 2);  // the type and the palette name, once
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+}
+
+TEST_F(ImportTest, NoPaletteNameStopsAtTheFirstSample) {
+    folder.write("samples.csv", crlf({"tag,X,Y,Z", "a,20,20,20", "b,30,30,30"}));
+    headless.dialogs.answerFile("samples.csv");
+    pressImport("xyz");
+    EXPECT_EQ(w().Text3.text(),
+              "The sample of line 2 of samples.csv was not saved: no palette file was named. The import stopped; no "
+              "sample was saved to the palette.");
+    EXPECT_EQ(headless.dialogs.shown.size(), 3u);
+    EXPECT_EQ(files(), 1);
+    EXPECT_FALSE(w().serviceOutcome().completed);
+}
+
+TEST_F(ImportTest, AWriteThatFailsPartWayLeavesThePreviousOutputWhole) {
+    folder.write("lab_sRGB.csv", crlf({"L*,a*,b*", "50,0,0", "60,0,0"}));
+    folder.write("lab_sRGB.txt", "previous");
+    FullDisk disk(60);  // the header and part of the first row
+    w().writeSeam = &disk;
+    pressImport("6");
+    EXPECT_EQ(lastMessage(), "Could not write " + (folder.path() / "lab_sRGB.txt").string() +
+                                 ": No space left on device. The import stopped after 1 sample; lab_sRGB.txt keeps "
+                                 "what it held before.");
+    EXPECT_EQ(folder.read("lab_sRGB.txt"), "previous");
+    EXPECT_EQ(files(), 2);
+    EXPECT_FALSE(w().serviceOutcome().completed);
+}
+
+TEST_F(ImportTest, AFolderOfTheOutputsNameIsFoundBeforeAnySampleIsConverted) {
+    std::filesystem::create_directory(folder.path() / "tempOUT.txt");
+    folder.write("mine.csv", crlf({"H,V,C", "5B,5,10"}));
+    headless.dialogs.answerFile("mine.csv");
+    pressImport("0");
+    EXPECT_EQ(lastMessage(), "Cannot write " + (folder.path() / "tempOUT.txt").string() +
+                                 ": a folder has that name. Nothing was imported.");
+    EXPECT_EQ(joined(w().Text12), "5.6R,6.1,6.2");
+}
+
+// A person presses Stop while the import lets events run; the settings that
+// would change its numbers are locked meanwhile.
+TEST_F(ImportTest, StopEndsALongImportAndTheWindowComesBackAsItWas) {
+    std::string big = "H,V,C\r\n";
+    for (int i = 0; i < 300; ++i) big += "5R,4,14\r\n";
+    folder.write("big.csv", big);
+    headless.dialogs.answerFile("big.csv");
+    std::string progress;
+    bool stopShown = false, illuminantLocked = false;
+    headless.events.onEachPass = [&] {
+        if (headless.events.count() == 100) {
+            progress = w().Text3.text();
+            stopShown = w().stopImport.visible();
+            illuminantLocked = !w().Option1[2].enabled() && !w().Check1.enabled() && !w().Command3.enabled();
+        }
+        if (headless.events.count() == 150) w().stopImport.click();
+    };
+    pressImport("0");
+    EXPECT_EQ(progress, "Importing big.csv: line 101 of 301");
+    EXPECT_TRUE(stopShown);
+    EXPECT_TRUE(illuminantLocked);
+    EXPECT_EQ(w().Text3.text(), "Import stopped at line 152 of big.csv; no tempOUT.txt was written.");
+    EXPECT_FALSE(exists("tempOUT.txt"));
+    EXPECT_EQ(files(), 1);
+    EXPECT_FALSE(w().stopImport.visible());
+    EXPECT_TRUE(w().Option1[2].enabled() && w().Check1.enabled() && w().Command3.enabled());
+    EXPECT_EQ(w().serviceOutcome().converted, 150);
+}
+
+// The charts sit the run out and catch up with its last sample at the end.
+TEST_F(ImportTest, ChartModeIsPutBackAsItWasAndAChartCannotLowerItUnderTheRun) {
+    ChartThatLowersChartMode chart(w());
+    w().setCompanions(&chart);
+    w().Check3.setValue(1);
+    ASSERT_EQ(chart.drawn, 1);
+    folder.write("steps.txt", crlf({"5B\t5\t10", "5B\t5\t10"}));
+    pressImport("3");
+    EXPECT_EQ(chart.drawn, 2);
+    EXPECT_EQ(folder.read("stepsMUNSELL.txt"),
+              crlf({"H,V,C,X,Y,Z,L*,a*,b*,R,G,B", "5B,5,10," + blue + ", 0 , 136 , 177 ",
+                    "5B,5,10," + blue + ", 0 , 136 , 177 "}));
+    w().setCompanions(companions.get());
+    w().Check3.setValue(0);
+
+    w().chartMode = true;
+    pressImport("3");
+    EXPECT_TRUE(w().chartMode);
+}
+
+}  // namespace
+}  // namespace tintara::testkit

@@ -1,0 +1,85 @@
+// "Make Table" of the service mode: the file under the window's illuminant,
+// "Done" once it is whole, nothing else in the window touched. The lines are
+// the neutral at value 1 worked out by hand (Y = 1.2101 from the value
+// polynomial, the C white's x, y; under D65/10 adapted by Bradford).
+#include "import_fixture.h"
+
+namespace tintara::testkit {
+namespace {
+
+const std::string neutralUnderC = " 0 \t.00R\t 1 \t 0 \t1.19\t1.21\t1.43\t10.63\t-.01\t.02\t34\t34\t34";
+const std::string neutralUnderD65 = " 0 \t.00R\t 1 \t 0 \t1.15\t1.21\t1.30\t10.63\t-.01\t.02\t34\t34\t34";
+
+class TableTest : public ServiceModeTest {
+protected:
+    void pressMakeTable() {
+        openServiceMode();
+        w().Command3.click();
+    }
+    std::string line(int number) {
+        const std::string text = folder.read("muntable2.prn");
+        std::size_t start = 0;
+        for (int i = 1; i < number; ++i) start = text.find("\r\n", start) + 2;
+        return text.substr(start, text.find("\r\n", start) - start);
+    }
+};
+
+TEST_F(TableTest, TheFileIsWrittenAndDoneSaidWithTheWindowUntouched) {
+    auto before = workspace::shownFields(w());
+    before.back().second = "kqv";  // the message line holds the service code that opened "Make Table"
+    pressMakeTable();
+    EXPECT_EQ(messages(), std::vector<std::string>{"Done"});
+    EXPECT_EQ(line(1),
+              "Tintara - Munsell Colour Workbench  Tintara 12.24.1, from the Munsell renotation data "
+              "(Newhall, Nickerson and Judd, 1943)");
+    EXPECT_EQ(line(3), "Angle\tHue\tValue\tChroma\tX\tY\tZ\tL*\ta*\tb*\tR\tG\tB");
+    EXPECT_EQ(line(4), neutralUnderC);
+    EXPECT_EQ(workspace::shownFields(w()), before);
+    EXPECT_FALSE(w().chartMode);
+    EXPECT_TRUE(w().serviceOutcome().completed);
+    EXPECT_GT(w().serviceOutcome().converted, 5000);
+    EXPECT_EQ(files(), 1);
+}
+
+// Under D65/10 the numbers change; the header, naming illuminant C, stays.
+TEST_F(TableTest, TheTableFollowsTheIlluminantOfTheMoment) {
+    pressMakeTable();
+    const std::string header = line(1) + line(2) + line(3);
+    workspace::chooseIlluminant(w(), colorimetry::Condition::D65_10);
+    pressMakeTable();
+    EXPECT_EQ(line(4), neutralUnderD65);
+    EXPECT_EQ(line(1) + line(2) + line(3), header);
+}
+
+TEST_F(TableTest, AFailedWriteSaysSoInsteadOfDoneAndKeepsThePreviousTable) {
+    folder.write("muntable2.prn", "previous");
+    FullDisk disk(100000);
+    w().writeSeam = &disk;
+    pressMakeTable();
+    EXPECT_EQ(messages(), std::vector<std::string>{"Could not write " + (folder.path() / "muntable2.prn").string() +
+                                                   ": No space left on device. The previous muntable2.prn keeps what "
+                                                   "it held."});
+    EXPECT_EQ(folder.read("muntable2.prn"), "previous");
+    EXPECT_EQ(files(), 1);
+    EXPECT_FALSE(w().serviceOutcome().completed);
+}
+
+// The tolerance chart is not redrawn for the table's colours, and the
+// window's conversions are not used, so the open chart changes nothing:
+// 5B 5/10 keeps its clamped components (R below 0).
+TEST_F(TableTest, AnOpenToleranceChartIsNotDrawnForTheTable) {
+    ChartThatLowersChartMode chart(w());
+    w().setCompanions(&chart);
+    w().Check3.setValue(1);
+    pressMakeTable();
+    EXPECT_EQ(chart.drawn, 1);  // when it was ticked
+    const std::string table = folder.read("muntable2.prn");
+    const auto at = table.find(" 65 \t5.00B\t 5 \t 10 \t");
+    ASSERT_NE(at, std::string::npos);
+    const std::string row = table.substr(at, table.find("\r\n", at) - at);
+    EXPECT_EQ(row.substr(row.size() - 10), "\t0\t136\t177");
+    w().setCompanions(companions.get());
+}
+
+}  // namespace
+}  // namespace tintara::testkit
