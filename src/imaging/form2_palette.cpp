@@ -78,8 +78,9 @@ void Form2::mnuMakePalette_Click() {
         return;
     }
     makePalette();
-    // A palette that holds anything can be looked at, even one cut short.
-    if (outcome_.written > 0) mnuView3D.setVisible(true);
+    // A palette that holds anything can be looked at, even one stopped part
+    // way; a file that failed may no longer be one.
+    if (outcome_.written > 0 && outcome_.end != PaletteOutcome::End::Failed) mnuView3D.setVisible(true);
 }
 
 void Form2::makePalette() {
