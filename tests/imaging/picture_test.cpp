@@ -142,5 +142,31 @@ TEST_F(ImageWindowTest, TheClipboardsPictureOrAMessageWhenItHoldsNone) {
     EXPECT_EQ(messages().size(), 1u);
 }
 
+TEST_F(ImageWindowTest, HelpStepsTheMainWindowAsideAndExitUnticksImageAnalysis) {
+    imaging::Form2& f = open();
+    bool mainShownDuringHelp = true;
+    headless.dialogs.onShow = [&](const ui::ShownDialog&) { mainShownDuringHelp = w().visible(); };
+    f.mnuHelp.click();
+    EXPECT_FALSE(mainShownDuringHelp);
+    EXPECT_TRUE(w().visible());
+    const ui::ShownDialog& help = headless.dialogs.shown.back();
+    EXPECT_EQ(help.title, "Options");
+    EXPECT_EQ(help.prompt,
+              "Displays Munsell Notation of Selected Pixels of Pictures on Your computer\r\n\r\n"
+              "Load Picture: Navigate and Load a picture to display\r\n\r\nOptions: \r\n"
+              "   Display Modes> Click or continuous Display of Munsell Notation\r\n"
+              "   Sample Size> Number of pixels to average\r\n\r\n"
+              "Make Palette of Image - Makes a palette file of Munsell Notation for all pixels in a picture\r\n\r\n"
+              "Get Clipboard - Loads the clipboard as a picture from other image programs like Paint\r\n\r\n"
+              "View 3D Palette - Displays Palette in 3D display\r\n");
+    f.mnuExit.click();
+    EXPECT_FALSE(f.visible());
+    EXPECT_FALSE(w().Check6.ticked());
+    w().Check6.click();  // the same window again, with its picture
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(&form(), &f);
+    EXPECT_EQ(f.Text2.text(), "TestImage.jpg");
+}
+
 }  // namespace
 }  // namespace tintara::testkit

@@ -15,14 +15,6 @@ ui::Image oneOddPixel(ui::Rgb ground, ui::Rgb odd) {
     return picture;
 }
 
-TEST(PointerBlock, TheFiveSampleSizes) {
-    EXPECT_EQ(sampleSizes.size(), 5u);
-    for (const SampleSize& size : sampleSizes) EXPECT_EQ(size.count, (2 * size.half + 1) * (2 * size.half + 1));
-    EXPECT_EQ(sampleSizes[0].count, 1);
-    EXPECT_EQ(sampleSizes[4].half, 4);
-    EXPECT_EQ(sampleSizes[4].count, 81);
-}
-
 TEST(PointerBlock, OnePixelIsThatPixelExactly) {
     const ui::Image picture = oneOddPixel({10, 20, 30}, {201, 102, 3});
     EXPECT_EQ(pointerBlockAverage(picture, 10, 8, 0), (ui::Rgb{201, 102, 3}));
