@@ -167,7 +167,6 @@ private:
     bool generating_ = false;
     bool stopRequested_ = false;
     bool warnsOfSize_ = true;
-    int granularity_ = 10;  // the block size offered first: 10, then the last one taken
     struct MarkedBlock {
         int x, y, half;
     };

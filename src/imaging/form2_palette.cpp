@@ -25,6 +25,9 @@ constexpr ui::Rgb failedRed{255, 160, 160};
 constexpr const char* generationTitle = "Palette Generation";
 constexpr const char* alreadyMade = "Palette already made - reload or load new picture";
 
+// The block size offered at the first question of each palette.
+constexpr int firstGranularity = 10;
+
 // Events run after every column, as the status line changes, and in a tall
 // column after this many blocks too, so that Stop is seen within moments.
 constexpr long long blocksBetweenEvents = 250;
@@ -126,9 +129,10 @@ std::optional<std::string> Form2::askPaletteFile() {
 // more than 10,000 blocks are refused with a message, No asks again, Cancel
 // gives nothing.
 std::optional<PaletteGrid> Form2::askGranularity() {
+    int offered = firstGranularity;  // then the last size taken
     for (;;) {
         const auto answer =
-            platform_.dialogs.inputBox("Granularity (average of pixels n x n)", "", std::to_string(granularity_));
+            platform_.dialogs.inputBox("Granularity (average of pixels n x n)", "", std::to_string(offered));
         if (!answer) return std::nullopt;
         std::string problem;
         const auto n = granularityOf(*answer, problem);
@@ -137,7 +141,7 @@ std::optional<PaletteGrid> Form2::askGranularity() {
                                          generationTitle);
             continue;
         }
-        granularity_ = *n;
+        offered = *n;
         const PaletteGrid grid = paletteGrid(picture_.width(), picture_.height(), *n);
         const long long total = grid.blocks();
         if (total == 0) {

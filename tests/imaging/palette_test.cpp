@@ -94,11 +94,12 @@ TEST_F(ImageWindowTest, APaletteHasOneRecordPerBlockInColumnOrderAndTheGridIsNot
     EXPECT_EQ(w().paletteFile, "TestImage.csv");
 }
 
-// Every way the block size can be refused, then the 640 x 480 count declined
-// with No and the last question cancelled: nothing is written.
+// Every way the block size can be refused, then 640 x 480 at n = 12 (53 x 40
+// blocks) declined with No and the last question cancelled: nothing is
+// written.
 TEST_F(ImageWindowTest, TheGranularityQuestionAsksAgainUntilYesOrCancel) {
     imaging::Form2& f = open(pictureOf(640, 480, testGround));
-    for (const char* answer : {"mine", "", "ten", "0", "-3", "1", "641", "10"}) headless.dialogs.answerInput(answer);
+    for (const char* answer : {"mine", "", "ten", "0", "-3", "1", "641", "12"}) headless.dialogs.answerInput(answer);
     for (int refusal = 0; refusal < 6; ++refusal) headless.dialogs.answerMessage(ui::Answer::OK);
     headless.dialogs.answerMessage(ui::Answer::No);
     headless.dialogs.answerInput(std::nullopt);
@@ -109,8 +110,12 @@ TEST_F(ImageWindowTest, TheGranularityQuestionAsksAgainUntilYesOrCancel) {
                   rule + ".", rule + "; ten is not.", rule + "; 0 is not.", rule + "; -3 is not.",
                   "Too many pixels  307200 Maximun 10,000 - increase granularity ",
                   "A block of 641 x 641 pixels is larger than the picture (640 x 480): decrease granularity",
-                  "Total Pixels  3072   Generate Palette"}));
-    EXPECT_EQ(headless.dialogs.shown.back().defaultText, "10");  // the last size taken is offered again
+                  "Total Pixels  2120   Generate Palette"}));
+    EXPECT_EQ(headless.dialogs.shown.back().defaultText, "12");  // the last size taken is offered again
+    headless.dialogs.answerInput("mine");
+    headless.dialogs.answerInput(std::nullopt);
+    f.mnuMakePalette.click();
+    EXPECT_EQ(headless.dialogs.shown.back().defaultText, "10");  // and 10 at the next palette's first question
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "mine.csv"));
     EXPECT_EQ(f.Text1.text(), "");
     EXPECT_FALSE(f.mnuView3D.visible());
