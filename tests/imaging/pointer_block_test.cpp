@@ -15,61 +15,46 @@ ui::Image oneOddPixel(ui::Rgb ground, ui::Rgb odd) {
     return picture;
 }
 
-TEST(PointerBlock, OnePixelIsThatPixelExactly) {
-    const ui::Image picture = oneOddPixel({10, 20, 30}, {201, 102, 3});
-    EXPECT_EQ(pointerBlockAverage(picture, 10, 8, 0), (ui::Rgb{201, 102, 3}));
-    EXPECT_EQ(pointerBlockAverage(picture, 11, 8, 0), (ui::Rgb{10, 20, 30}));
-    EXPECT_EQ(pointerBlockAverage(picture, 10, 7, 0), (ui::Rgb{10, 20, 30}));
-}
-
-TEST(PointerBlock, EightyOnePixelsRoundHalvesUpEitherSideOfTheBreak) {
-    // 80 pixels of the ground and one odd: red (80 * 10 + 50) / 81 = 10.49 -> 10,
-    // green (80 * 20 + 61) / 81 = 20.506 -> 21, blue (80 * 30 + 111) / 81 = 31.0 -> 31.
-    const ui::Image picture = oneOddPixel({10, 20, 30}, {50, 61, 111});
-    EXPECT_EQ(pointerBlockAverage(picture, 10, 8, 4), (ui::Rgb{10, 21, 31}));
-    // The block reaches four pixels each way: the odd pixel counts from
-    // (14, 12) and (6, 4) but not from (15, 8) or (10, 13).
-    EXPECT_EQ(pointerBlockAverage(picture, 14, 12, 4), (ui::Rgb{10, 21, 31}));
-    EXPECT_EQ(pointerBlockAverage(picture, 6, 4, 4), (ui::Rgb{10, 21, 31}));
-    EXPECT_EQ(pointerBlockAverage(picture, 15, 8, 4), (ui::Rgb{10, 20, 30}));
-    EXPECT_EQ(pointerBlockAverage(picture, 10, 13, 4), (ui::Rgb{10, 20, 30}));
-}
-
-TEST(PointerBlock, NineAndTwentyFivePixels) {
-    // 9: (8 * 100 + 109) / 9 = 101.0 exactly; (8 * 100 + 104) / 9 = 100.44 -> 100;
-    // (8 * 100 + 105) / 9 = 100.56 -> 101.
-    const ui::Image picture = oneOddPixel({100, 100, 100}, {109, 104, 105});
-    EXPECT_EQ(pointerBlockAverage(picture, 9, 9, 1), (ui::Rgb{101, 100, 101}));
-    // 25: (24 * 100 + 109) / 25 = 100.36 -> 100; 112 gives 100.48 -> 100, 113 100.52 -> 101.
-    const ui::Image second = oneOddPixel({100, 100, 100}, {109, 112, 113});
-    EXPECT_EQ(pointerBlockAverage(second, 8, 6, 2), (ui::Rgb{100, 100, 101}));
-}
-
-TEST(PointerBlock, PixelsOutsideThePictureCountAsWhite) {
+TEST(PointerBlock, AveragesTakeHalvesUpAndCountPixelsOutsideAsWhite) {
+    const ui::Image single = oneOddPixel({10, 20, 30}, {201, 102, 3});
+    // 80 ground pixels and one odd: red (800 + 50) / 81 = 10.49 -> 10, green
+    // (1600 + 61) / 81 = 20.506 -> 21, blue (2400 + 111) / 81 = 31.0 -> 31.
+    const ui::Image of81 = oneOddPixel({10, 20, 30}, {50, 61, 111});
+    // 9: (800 + 109) / 9 = 101.0, (800 + 104) / 9 = 100.44, (800 + 105) / 9 = 100.56.
+    const ui::Image of9 = oneOddPixel({100, 100, 100}, {109, 104, 105});
+    // 25: (2400 + 112) / 25 = 100.48 -> 100, (2400 + 113) / 25 = 100.52 -> 101.
+    const ui::Image of25 = oneOddPixel({100, 100, 100}, {109, 112, 113});
     const ui::Image black(20, 12, ui::black);
-    // At the corner a 3 x 3 block holds 4 picture pixels and 5 white ones:
-    // 5 * 255 / 9 = 141.67 -> 142.
-    EXPECT_EQ(pointerBlockAverage(black, 0, 0, 1), (ui::Rgb{142, 142, 142}));
-    // A 9 x 9 block at the bottom-right corner holds 5 x 5 picture pixels:
-    // 56 * 255 / 81 = 176.30 -> 176.
-    EXPECT_EQ(pointerBlockAverage(black, 19, 11, 4), (ui::Rgb{176, 176, 176}));
-    // Against the right edge: from x = 15 the block ends on the last column;
-    // from 16 one column of nine is outside: 9 * 255 / 81 = 28.33 -> 28.
-    EXPECT_EQ(pointerBlockAverage(black, 15, 6, 4), ui::black);
-    EXPECT_EQ(pointerBlockAverage(black, 16, 6, 4), (ui::Rgb{28, 28, 28}));
-    // Wholly outside, or far away: white.
-    EXPECT_EQ(pointerBlockAverage(black, -5, 6, 4), ui::white);
-    EXPECT_EQ(pointerBlockAverage(black, 2000000000, -2000000000, 4), ui::white);
+    const struct {
+        const ui::Image& picture;
+        int x, y, half;
+        ui::Rgb average;
+    } cases[] = {
+        {single, 10, 8, 0, {201, 102, 3}},
+        {single, 11, 8, 0, {10, 20, 30}},
+        {of81, 10, 8, 4, {10, 21, 31}},
+        {of81, 14, 12, 4, {10, 21, 31}},  // the block reaches four pixels each way
+        {of81, 6, 4, 4, {10, 21, 31}},
+        {of81, 15, 8, 4, {10, 20, 30}},  // and no further
+        {of81, 10, 13, 4, {10, 20, 30}},
+        {of9, 9, 9, 1, {101, 100, 101}},
+        {of25, 8, 6, 2, {100, 100, 101}},
+        {black, 0, 0, 1, {142, 142, 142}},    // 4 inside, 5 white: 1275 / 9 = 141.67
+        {black, 19, 11, 4, {176, 176, 176}},  // 25 inside: 56 * 255 / 81 = 176.30
+        {black, 15, 6, 4, ui::black},         // ends on the last column
+        {black, 16, 6, 4, {28, 28, 28}},      // one column of nine outside: 28.33
+        {black, -5, 6, 4, ui::white},         // wholly outside
+        {black, 2000000000, -2000000000, 4, ui::white},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pointerBlockAverage(c.picture, c.x, c.y, c.half), c.average) << c.x << "," << c.y << " k " << c.half;
     EXPECT_EQ(pointerBlockAverage(ui::Image(), 0, 0, 0), ui::white);
 }
 
 TEST(PointerBlock, ClippedAveragesHaveAChannelAtEitherEnd) {
-    EXPECT_FALSE(clippedAverage({1, 128, 254}));
-    EXPECT_FALSE(clippedAverage({254, 1, 1}));
-    EXPECT_TRUE(clippedAverage({0, 128, 128}));
-    EXPECT_TRUE(clippedAverage({128, 255, 128}));
-    EXPECT_TRUE(clippedAverage({128, 128, 0}));
-    EXPECT_TRUE(clippedAverage(ui::white));
+    for (ui::Rgb c : {ui::Rgb{1, 128, 254}, ui::Rgb{254, 1, 1}}) EXPECT_FALSE(clippedAverage(c));
+    for (ui::Rgb c : {ui::Rgb{0, 128, 128}, ui::Rgb{128, 255, 128}, ui::Rgb{128, 128, 0}})
+        EXPECT_TRUE(clippedAverage(c));
 }
 
 }  // namespace
