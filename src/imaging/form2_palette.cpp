@@ -4,6 +4,7 @@
 // Stop (or closing the window) ends it with the records written so far.
 #include <filesystem>
 
+#include "datafiles/last_palette.h"
 #include "datafiles/palette_record.h"
 #include "datafiles/whole_file.h"
 #include "imaging/form2.h"
@@ -254,6 +255,13 @@ void Form2::drawGrid(const PaletteGrid& grid) {
 void Form2::mnuView3D_Click() {
     if (!companions_ || !companions_->available(Companion::PaletteViewer) || outcome_.file.empty()) return;
     main_.paletteFile = outcome_.file;
+    // A viewer opened for the first time starts with the palette it showed
+    // last; naming this one there first keeps it from loading (or failing to
+    // find) another. If the name cannot be written, the load below still
+    // shows this palette.
+    std::string unwritten;
+    if (!main_.Check7.ticked())
+        datafiles::writeLastPalette(files_.working(datafiles::lastPaletteFileName), outcome_.file, unwritten);
     // Ticking the main window's switch shows the viewer as its box does, so
     // that the two agree.
     if (!main_.Check7.ticked())

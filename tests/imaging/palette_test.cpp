@@ -88,7 +88,9 @@ TEST_F(ImageWindowTest, APaletteHasOneRecordPerBlockInColumnOrderAndTheGridIsNot
 
     f.mnuMakePalette.click();
     EXPECT_EQ(messages().back(), "Palette already made - reload or load new picture");
-    f.mnuView3D.click();
+    const auto told = messages().size();
+    f.mnuView3D.click();  // the viewer opens on this palette, with no word of any other
+    EXPECT_EQ(messages().size(), told);
     EXPECT_TRUE(w().Check7.ticked());
     EXPECT_EQ(companions->paletteViewer().List1.listCount(), 6);
     EXPECT_EQ(w().paletteFile, "TestImage.csv");
