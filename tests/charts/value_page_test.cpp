@@ -98,6 +98,8 @@ TEST_F(ValuePageTest, TheReadOutAndTheClick) {
     move(486.5 * 15, 214.5 * 15);
     EXPECT_EQ(page().Label3.caption(), "Out of RGB Gamut");
     EXPECT_EQ(page().Shape1.fillColor(), ui::black);
+    click(page(), 486.5 * 15, 214.5 * 15);  // and clicked: the main window keeps its colour
+    EXPECT_EQ(fields(), before);
 
     click(page(), x, y);
     EXPECT_EQ(joined(w().Text1), "154,111,108");
