@@ -8,13 +8,7 @@ picture="${2:?usage: image_cli_test.sh TINTARA_CLI TestImage.jpg}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 status() { set +e; "$@" >/dev/null 2>&1; local s=$?; set -e; echo "$s"; }
 tag() { sed -n "$1p" test.csv | cut -d, -f3; }
 
@@ -59,5 +53,4 @@ check "--at outside" 1 "$(status "$cli" image-notation "$picture" --at 640,0)"
 check "--at beyond whole blocks" 1 "$(status "$cli" image-notation "$picture" --at 639,0 --granularity 7)"
 check "help" 0 "$(status "$cli" image-notation --help)"
 
-[ "$failures" -eq 0 ] && echo "all image checks passed"
-exit "$failures"
+finish

@@ -7,13 +7,7 @@ cli="${1:?usage: viewer_cli_test.sh TINTARA_CLI}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 status() { set +e; "$@" >/dev/null 2>&1; local s=$?; set -e; echo "$s"; }
 
 # A palette as the main window writes it, with a comma and quotes in names.
@@ -72,5 +66,4 @@ err="$("$cli" export-palette broken.csv --format gpl out.gpl 2>&1)"
 set -e
 check "export message" "tintara-cli: broken.csv, line 4: the record has 5 fields; a palette record has at least 6" "$err"
 
-[ "$failures" -eq 0 ] && echo "all viewer command-line checks passed"
-exit "$failures"
+finish
