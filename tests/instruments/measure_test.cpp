@@ -141,6 +141,8 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
     auto ci5Measures = [](const std::string& reply) { return Script{ci5Awake, sceTaken, {"measure\r", reply}}; };
     auto spectroSends = [](const std::string& data) { return Script{spectroAwake, {spectroData, data}}; };
     auto xthSends = [](const std::string& data) { return Script{xthAwake, {"M 8\r", data}}; };
+    auto ce2180Sends = [](const std::string& block) { return Script{ce2180Ready, {"M", ce2180Head, block}}; };
+    auto ce7000Sends = [](const std::string& data) { return Script{ce7000Ready, {"M\r", data}}; };
     // The XTH reply with every column one place to the left and a byte added
     // at the end to keep its length: every field still reads as a number.
     const std::string xthShifted = xthReply().erase(17, 1) + " ";
@@ -186,27 +188,15 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
         {"CE2180", {}, "CE-2180 not connected", Box},
         {"CE2180", {ce2180Ready, {"M", "20 NOT CALIBRATED\n"}}, "Calibrate Instrument", Box, PreviousCurve},
         {"CE2180", {ce2180Ready, {"M", "11"}}, "CE-2180" + stopped, Box},
-        {"CE2180", {ce2180Ready, {"M", ce2180Head, ce2180Block().substr(0, 200)}}, "CE-2180" + stopped, Box},
-        {"CE2180",
-         {ce2180Ready, {"M", ce2180Head, garbledAt(ce2180Block(), 14, " 4?.00")}},
-         rejected("CE-2180 reply garbled"),
-         Box},
-        {"CE2180",
-         {ce2180Ready, {"M", ce2180Head, ce2180Block(lowAtTheEnd)}},
-         rejected("CE-2180 reading out of range"),
-         Box},
+        {"CE2180", ce2180Sends(ce2180Block().substr(0, 200)), "CE-2180" + stopped, Box},
+        {"CE2180", ce2180Sends(garbledAt(ce2180Block(), 14, " 4?.00")), rejected("CE-2180 reply garbled"), Box},
+        {"CE2180", ce2180Sends(ce2180Block(lowAtTheEnd)), rejected("CE-2180 reading out of range"), Box},
         {"CE7000", {}, "CE-7000 not connected", Box},
-        {"CE7000A", {ce7000Ready, {"M\r", ce7000Reply(ramp, "20")}}, "Calibrate Instrument", Box, PreviousCurve},
-        {"CE7000", {ce7000Ready, {"M\r", "11 head only"}}, "CE-7000" + stopped, Box},
-        {"CE7000", {ce7000Ready, {"M\r", ce7000Reply().substr(0, 300)}}, "CE-7000" + stopped, Box},
-        {"CE7000",
-         {ce7000Ready, {"M\r", garbledAt(ce7000Reply(), 20, "  4?.00")}},
-         rejected("CE-7000 reply garbled"),
-         Box},
-        {"CE7000",
-         {ce7000Ready, {"M\r", garbledAt(ce7000Reply(), 20, "  n/a  ")}},
-         rejected("CE-7000 reply garbled"),
-         Box},
+        {"CE7000A", ce7000Sends(ce7000Reply(ramp, "20")), "Calibrate Instrument", Box, PreviousCurve},
+        {"CE7000", ce7000Sends("11 head only"), "CE-7000" + stopped, Box},
+        {"CE7000", ce7000Sends(ce7000Reply().substr(0, 300)), "CE-7000" + stopped, Box},
+        {"CE7000", ce7000Sends(garbledAt(ce7000Reply(), 20, "  4?.00")), rejected("CE-7000 reply garbled"), Box},
+        {"CE7000", ce7000Sends(garbledAt(ce7000Reply(), 20, "  n/a  ")), rejected("CE-7000 reply garbled"), Box},
         {"SpectroEye", {}, "SpectroEye not responding - Settings serial 9600 handshake=No", Box},
         {"SpectroEye", spectroSends(": 185 9 0 0.5"), "SpectroEye data not returned - message=: 185 9 0 0.5", Box},
         // Only the reply's first line is quoted, and no more than 80 characters of it.

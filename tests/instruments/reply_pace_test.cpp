@@ -75,6 +75,8 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
     };
     const std::string stopped = " stopped answering during the measurement";
     const std::string block = ce2180Block(), silentCi5 = "Ci5/Ci7 not connected";
+    const std::string eyeSilent = "SpectroEye not responding - Settings serial 9600 handshake=No",
+                      eyeNoData = "SpectroEye data not returned - message=: 185 9 0 0.2450";
     const Row rows[] = {
         {"CE7000", "R", {{"CE7000 V2.10\r\n>", paced}}, 5, "CE-7000 not connected"},
         {"CE7000", "M\r", {{ce7000Status, paced}, {ce7000Data}}, 10, "CE-7000" + stopped},
@@ -88,16 +90,8 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
         {"Ci5/Ci7", "R\r", {{"i1 ready\r\n>", paced}}, 2, silentCi5},
         {"Ci5/Ci7", "config -mode=sce\r", {{"<00>\r\n>", paced}}, 2, silentCi5},
         {"Ci5/Ci7", "measure\r", {{ci5Reply(), paced}}, 10, silentCi5},
-        {"SpectroEye",
-         spectroHello,
-         {{"OK\r\n", paced}},
-         5,
-         "SpectroEye not responding - Settings serial 9600 handshake=No"},
-        {"SpectroEye",
-         spectroData,
-         {{spectroReply(rampFraction), paced}},
-         5,
-         "SpectroEye data not returned - message=: 185 9 0 0.2450"},
+        {"SpectroEye", spectroHello, {{"OK\r\n", paced}}, 5, eyeSilent},
+        {"SpectroEye", spectroData, {{spectroReply(rampFraction), paced}}, 5, eyeNoData},
     };
     for (const Row& row : rows) {
         for (const double seconds : {row.limit - 0.05, row.limit + 0.05}) {
