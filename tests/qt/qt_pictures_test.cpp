@@ -93,16 +93,13 @@ TEST_F(QtPictures, DamagedMissingAndWrongFilesAreRefusedByName) {
     const QByteArray jpeg = encoded(image, "JPEG"), png = encoded(image, "PNG");
     write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3));
     write("cut.png", png.left(png.size() * 2 / 3));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
     write("notes.jpg", "Munsell 5R 6/8, not a picture");
     write("empty.png", "");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
-
-    EXPECT_NE(refusal("cut.jpg").find("damaged"), std::string::npos);
-    EXPECT_NE(refusal("cut.png").find("damaged"), std::string::npos);
-    EXPECT_NE(refusal("notes.jpg").find("not a picture"), std::string::npos);
-    EXPECT_NE(refusal("empty.png").find("not a picture"), std::string::npos);
-    EXPECT_NE(refusal("folder.jpg").find("is a folder"), std::string::npos);
-    EXPECT_NE(refusal("missing.jpg").find("cannot be found"), std::string::npos);
+    const std::pair<const char*, const char*> cases[] = {
+        {"cut.jpg", "damaged"},         {"cut.png", "damaged"},        {"notes.jpg", "not a picture"},
+        {"empty.png", "not a picture"}, {"folder.jpg", "is a folder"}, {"missing.jpg", "cannot be found"}};
+    for (const auto& [name, why] : cases) EXPECT_NE(refusal(name).find(why), std::string::npos) << name;
     // A complete JPEG of the same picture loads.
     write("whole.jpg", jpeg);
     std::string error;
