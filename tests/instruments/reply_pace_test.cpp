@@ -30,7 +30,7 @@ const std::map<std::string, Instrument> instruments = {
     {"SpectroEye", {{{spectroHello, {{"OK\r\n"}}}, {spectroData, {{spectroReply(rampFraction)}}}}, spectroCurve}},
 };
 
-class PaceTest : public ::testing::Test {
+class PaceTest : public Dialogues<PacedInstrument> {
 protected:
     PaceTest() { clock.advanceOnRead(0.001); }
 
@@ -39,28 +39,13 @@ protected:
         for (const auto& [sent, reply] : instruments.at(inst).replies)
             if (sent != command) port.answer(sent, reply);
     }
-    MeasureEnd run(const std::string& inst) {
-        refl.fill(-1.0f);
-        return measure(inst, context, state, refl);
-    }
     // Measures with `inst`, its reply to `command` replaced by `parts`.
     MeasureEnd measureWith(const std::string& inst, const std::string& command, const Parts& parts) {
         playExcept(inst, command);
         port.answer(command, parts);
+        refl.fill(-1.0f);
         return run(inst);
     }
-    void expectCurve(Curve expected) const {
-        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], float(expected(i))) << "index " << i;
-    }
-
-    ui::HeadlessClock clock;
-    PacedInstrument port{clock};
-    ui::HeadlessDialogs dialogs;
-    ui::HeadlessEvents events;
-    Texts lines;
-    DialogueContext context{port, dialogs, clock, events, 1, [this](const std::string& t) { lines.push_back(t); }, {}};
-    MeasureState state;
-    Reflectance refl{};
 };
 
 // Each wait of each measurement: its reply, one byte at a time, finishing 50 ms
