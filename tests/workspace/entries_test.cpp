@@ -18,7 +18,10 @@ protected:
 };
 }  // namespace
 
-TEST_F(EntriesTest, RgbEntryLimitsRoundsAndMovesTheBarsWithoutASecondConversion) {
+// RGB is limited to 0..255 and cut to whole numbers, and moves the bars
+// without a second conversion; white is Y of exactly 100 and takes the gamut
+// message away. CMYK inks count within 0..100 and the boxes keep them as typed.
+TEST_F(EntriesTest, RgbAndCmykEntries) {
     int conversions = 0;
     w().Text15[0].onChange = [&] { ++conversions; };
     w().Text15[1].onChange = [&] { ++conversions; };
@@ -27,9 +30,7 @@ TEST_F(EntriesTest, RgbEntryLimitsRoundsAndMovesTheBarsWithoutASecondConversion)
     EXPECT_EQ((std::vector<int>{w().VScroll4.value(), w().VScroll5.value(), w().VScroll6.value()}),
               (std::vector<int>{255, 0, 12}));
     EXPECT_LE(conversions, 2);
-}
 
-TEST_F(EntriesTest, RgbWhiteGivesYOfExactly100AndTheGamutMessageGoes) {
     enter(EntryForm::Munsell, {"5R", "5", "40"});
     ASSERT_EQ(w().Label19.caption(), "Out of RGB Range");
     enter(EntryForm::Rgb, {"255", "255", "255"});
@@ -37,16 +38,15 @@ TEST_F(EntriesTest, RgbWhiteGivesYOfExactly100AndTheGamutMessageGoes) {
     EXPECT_EQ(w().Label19.caption(), "");
     EXPECT_EQ(joined(w().Text2), "0,0,0,0");
     EXPECT_EQ(w().Text12[2].text().substr(0, 2), "0.");  // a white is near neutral
-}
 
-TEST_F(EntriesTest, CmykEntry) {
-    enter(EntryForm::Cmyk, {"0", "0", "0", "0"});
-    EXPECT_EQ(joined(w().Text1), "255,255,255");
-    enter(EntryForm::Cmyk, {"0", "0", "0", "150"});  // 150 counts as 100
-    EXPECT_EQ(joined(w().Text1), "0,0,0");
-    EXPECT_EQ(w().Text2[3].text(), "150");  // the boxes are not rewritten
-    enter(EntryForm::Cmyk, {"-20", "0", "0", "0"});
-    EXPECT_EQ(joined(w().Text1), "255,255,255");
+    const std::pair<std::vector<std::string>, const char*> inks[] = {{{"0", "0", "0", "0"}, "255,255,255"},
+                                                                     {{"0", "0", "0", "150"}, "0,0,0"},
+                                                                     {{"-20", "0", "0", "0"}, "255,255,255"}};
+    for (const auto& [typed, rgb] : inks) {
+        enter(EntryForm::Cmyk, typed);
+        EXPECT_EQ(joined(w().Text1), rgb) << typed[0] << " " << typed[3];
+        EXPECT_EQ(w().Text2[3].text(), typed[3]);
+    }
 }
 
 // Value 0 (Y = 0, Newton leaves 0 as it is) and value 0.41 (Y = 0.5) are
@@ -75,7 +75,7 @@ TEST_F(EntriesTest, XyzEntryFindsTheNotationAndLeavesTheDifferencePanel) {
     EXPECT_EQ(w().Text12[2].text(), "0.00");
     EXPECT_EQ(w().Text6[3].text(), dL);
     EXPECT_EQ(w().Text11[0].text(), "19.379");  // the typed text stays
-    enter(EntryForm::Lab, {"60", "0", "0"});  // against the standard's L* 51.57
+    enter(EntryForm::Lab, {"60", "0", "0"});    // against the standard's L* 51.57
     EXPECT_EQ(w().Text6[3].text(), "8.43");
 }
 
