@@ -1,5 +1,7 @@
-// Swatch click, gamma, white balance, window switches, printing, Help and About.
+// Swatch click, gamma, white balance, printing, Help and About.
 #include "main_window_fixture.h"
+
+#include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
 
@@ -33,6 +35,11 @@ TEST_F(DisplayControlsTest, GammaBoxAndBarKeepEachOtherInStep) {
         EXPECT_EQ(w().VScroll8.value(), 23) << ignored;
         EXPECT_EQ(w().Text1[0].text(), "202") << ignored;
     }
+    // What scripts type goes through the same range, on both sides of its top.
+    EXPECT_FALSE(workspace::typeGamma(w(), "3.01"));
+    EXPECT_EQ(w().VScroll8.value(), 23);
+    EXPECT_TRUE(workspace::typeGamma(w(), "3"));
+    EXPECT_EQ(w().VScroll8.value(), 30);
 }
 
 TEST_F(DisplayControlsTest, WhiteBalanceTintsTheWindowWithoutReconverting) {
