@@ -1,5 +1,7 @@
 #include "cli/view_options.h"
 
+#include <cmath>
+
 #include "textio/numberread.h"
 
 namespace tintara::cli {
@@ -19,10 +21,11 @@ constexpr Bounded boundedOptions[] = {
     {"--zoom", &ViewOptions::zoom, 1, 40, "chroma steps"},
 };
 
-// A whole number within the bar's range, as the scroll bar would take it.
+// A whole number within the bar's range, as the scroll bar would take it. The
+// range is checked before the conversion: no int holds -1e75.
 bool wholeIn(const std::string& text, int lowest, int highest, int& value) {
     const auto number = textio::parseNumber(text);
-    if (!number || *number != int(*number) || *number < lowest || *number > highest) return false;
+    if (!number || !(*number >= lowest && *number <= highest) || *number != std::trunc(*number)) return false;
     value = int(*number);
     return true;
 }
