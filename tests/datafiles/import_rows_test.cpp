@@ -28,11 +28,11 @@ TEST(ImportRows, RecordNumbersAndCountsPastSixteenBits) {
 TEST(ImportRows, InputFieldsReadBackWhole) {
     EXPECT_EQ(notConvertedRow(ImportType::ColorChecker, {3, {"1", "a, b", "N", "5", "0"}, {}}, 1),
               "1,\"a, b\",N,5,0,not converted,,,,,,,,\r\n");
-    // The steps line "a<TAB><TAB><TAB>": its third text is a tab.
-    EXPECT_EQ(notConvertedRow(ImportType::MunsellSteps, {1, {"a", "", "\t"}, {}}, 1),
-              "a,,\"\t\",not converted,,,,,,,,\r\n");
-    EXPECT_EQ(notConvertedRow(ImportType::MunsellTable, {2, {" 5R", "say \"hi\" ", "x"}, {}}, 1),
-              "\" 5R\",\"say \"\"hi\"\" \",x,not converted,,,,,,,,,,,,\r\n");
+    // The steps line "a<TAB><TAB>10<TAB>": its third text ends in a tab.
+    EXPECT_EQ(notConvertedRow(ImportType::MunsellSteps, {1, {"a", "", "10\t"}, {}}, 1),
+              "a,,\"10\t\",not converted,,,,,,,,\r\n");
+    EXPECT_EQ(notConvertedRow(ImportType::MunsellTable, {2, {" 5R", "4 ", "say \"hi\""}, {}}, 1),
+              "\" 5R\",\"4 \",\"say \"\"hi\"\"\",not converted,,,,,,,,,,,,\r\n");
 }
 
 }  // namespace
