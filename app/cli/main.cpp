@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "chart_command.h"
-#include "cli_options.h"
+#include "cli/cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
 #include "export_palette_command.h"

@@ -13,6 +13,10 @@ std::optional<std::string> readLastPalette(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
+    return readLastPalette(in);
+}
+
+std::optional<std::string> readLastPalette(std::istream& in) {
     textio::FieldReader reader(in);
     auto name = reader.field();
     if (!name || name->empty()) return std::nullopt;

@@ -33,6 +33,7 @@ check "last palette untouched" "no" "$([ -e LastPalette.txt ] && echo yes || ech
 check "turn out of range" 2 "$(status "$cli" view reds.csv --turn 181 --png x.png)"
 check "tilt not whole" 2 "$(status "$cli" view reds.csv --tilt 12.5 --png x.png)"
 check "zoom zero" 2 "$(status "$cli" view reds.csv --zoom 0 --png x.png)"
+check "turn beyond any whole number" 2 "$(status "$cli" view reds.csv --turn -4888888888888888888888885 --png x.png)"
 check "no output" 2 "$(status "$cli" view reds.csv)"
 check "missing palette" 1 "$(status "$cli" view nothere.csv --list)"
 mkdir taken.png
