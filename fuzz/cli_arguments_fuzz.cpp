@@ -11,6 +11,7 @@
 
 #include "cli/chart_options.h"
 #include "cli/export_options.h"
+#include "cli/image_options.h"
 #include "cli/import_options.h"
 #include "cli/measure_options.h"
 #include "cli/strict_values.h"
@@ -187,6 +188,25 @@ void import(const Args& args) {
             "a file exactly for the types that ask for one");
 }
 
+void paletteFromImage(const Args& args) {
+    cli::PaletteFromImageOptions o;
+    std::string error;
+    if (!cli::parsePaletteFromImageOptions(args, o, error)) return require(!error.empty(), "a refusal says why");
+    checkConvert(args, o.display);
+    require(o.granularity >= 1, "a granularity of 1 or more");
+    require(o.display.words.size() == 1 && !o.out.empty(), "one picture and a palette file");
+}
+
+void imageNotation(const Args& args) {
+    cli::ImageNotationOptions o;
+    std::string error;
+    if (!cli::parseImageNotationOptions(args, o, error)) return require(!error.empty(), "a refusal says why");
+    checkConvert(args, o.display);
+    require(o.x >= 0 && o.y >= 0, "a pixel of whole numbers of 0 or more");
+    require(!o.granularity || *o.granularity >= 1, "a granularity of 1 or more");
+    require(o.display.words.size() == 1, "one picture");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -205,5 +225,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (command == "view") view(args);
     if (command == "export-palette") exportPalette(args);
     if (command == "import") import(args);
+    if (command == "palette-from-image") paletteFromImage(args);
+    if (command == "image-notation") imageNotation(args);
     return 0;
 }

@@ -4,29 +4,9 @@
 // program uses; the command line gives the answers a person would type.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "cli_options.h"
+#include "cli/image_options.h"
 
 namespace tintara::cli {
-
-struct PaletteFromImageOptions {
-    ConvertOptions display;  // illuminant, PWD, gamma; the picture in words
-    int granularity = 0;     // n: the palette's blocks are n x n pixels
-    std::string out;         // the palette file (".csv" added unless it ends so)
-};
-
-struct ImageNotationOptions {
-    ConvertOptions display;
-    int x = 0, y = 0;                // the pixel
-    std::optional<int> granularity;  // the palette block holding the pixel; else a click's 81-pixel block
-};
-
-bool parsePaletteFromImageOptions(const std::vector<std::string>& args, PaletteFromImageOptions& options,
-                                  std::string& error);
-bool parseImageNotationOptions(const std::vector<std::string>& args, ImageNotationOptions& options, std::string& error);
 
 // Each returns the process exit status.
 int runPaletteFromImage(const PaletteFromImageOptions& options, const char* argv0);

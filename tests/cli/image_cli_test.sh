@@ -50,6 +50,7 @@ check "nothing written" "no" "$([ -e x.csv ] && echo yes || echo no)"
 check "no --out" 2 "$(status "$cli" palette-from-image "$picture" --granularity 10)"
 check "--at malformed" 2 "$(status "$cli" image-notation "$picture" --at 4-5)"
 check "--at outside" 1 "$(status "$cli" image-notation "$picture" --at 640,0)"
+check "--at beyond any whole number" 2 "$(status "$cli" image-notation "$picture" --at 1e30,5)"
 check "--at beyond whole blocks" 1 "$(status "$cli" image-notation "$picture" --at 639,0 --granularity 7)"
 check "help" 0 "$(status "$cli" image-notation --help)"
 
