@@ -1,7 +1,8 @@
 // A small window model on real widgets, driven as a person would: typing,
-// pressing Enter, clicking, dragging a scroll bar; the window logic writing to
-// its controls; and the window as a whole: what it shows, closing with the
-// frame, and printing when no printer is installed.
+// pressing Enter, clicking, dragging a scroll bar, choosing from the menus and
+// the list; the window logic writing to its controls; and the window as a
+// whole: what it shows, its timers, closing with the frame, and printing when
+// no printer is installed.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -17,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/screenshot.h"
 #include "qt/test_window.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_dialog_parent.h"
@@ -32,12 +36,18 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view.widget()));
     }
+    template <typename W>
+    W* widget(const Control& c) {
+        return qobject_cast<W*>(view.widgetFor(c));
+    }
+    QColor shown(int x, int y) { return view.client().grab().toImage().pixelColor(x, y); }
+
     TestWindow window;
     QtWindowView view{window};
 };
 
 TEST_F(QtWindow, TextBoxBothWays) {
-    auto* edit = qobject_cast<QLineEdit*>(view.widgetFor(window.text));
+    auto* edit = widget<QLineEdit>(window.text);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     QTest::keyClicks(edit, "10Y");
@@ -54,37 +64,32 @@ TEST_F(QtWindow, TextBoxBothWays) {
     window.text.setText("2.5YR");
     EXPECT_EQ(edit->text(), QStringLiteral("2.5YR"));
     EXPECT_EQ(window.textChanges, 4);
-
-    // Gaining the focus selects the whole text when the box asks for it.
-    window.text.selectAllOnFocus = true;
-    QApplication::setActiveWindow(&view.widget());
-    view.widgetFor(window.combo)->setFocus(Qt::TabFocusReason);
-    edit->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(edit->hasFocus());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return edit->selectedText() == QStringLiteral("2.5YR"); }, 2000));
-    EXPECT_EQ(window.text.selLength(), 5);
 }
 
-TEST_F(QtWindow, ScrollBarWithLargerNumberAtTop) {
-    auto* bar = qobject_cast<QScrollBar*>(view.widgetFor(window.hue));
-    ASSERT_NE(bar, nullptr);
+TEST_F(QtWindow, ScrollBarsWithTheLargerNumberAtTheTopOrOnTheRight) {
+    auto* bar = widget<QScrollBar>(window.hue);
+    auto* across = widget<QScrollBar>(window.rotation);
+    ASSERT_TRUE(bar && across);
     // 202 at the top, 0 at the bottom: the model's 0 is the widget's bottom end.
     EXPECT_EQ(bar->value(), bar->maximum());
     ASSERT_TRUE(window.hue.setValue(150));
-    EXPECT_EQ(bar->value() - bar->minimum(), 52);  // 52 steps down from the top
-
+    EXPECT_EQ(bar->value() - bar->minimum(), 52);              // 52 steps down from the top
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // one step down
     EXPECT_EQ(window.hue.value(), 149);
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);  // a page up
     EXPECT_EQ(window.hue.value(), 159);
     EXPECT_EQ(window.hueChanges, 3);
+
+    EXPECT_EQ(across->orientation(), Qt::Horizontal);
+    across->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a page to the right
+    EXPECT_EQ(window.rotation.value(), 20);
 }
 
 TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
-    auto* check = qobject_cast<QCheckBox*>(view.widgetFor(window.check));
-    auto* radio0 = qobject_cast<QRadioButton*>(view.widgetFor(window.option0));
-    auto* radio1 = qobject_cast<QRadioButton*>(view.widgetFor(window.option1));
-    auto* combo = qobject_cast<QComboBox*>(view.widgetFor(window.combo));
+    auto* check = widget<QCheckBox>(window.check);
+    auto* radio0 = widget<QRadioButton>(window.option0);
+    auto* radio1 = widget<QRadioButton>(window.option1);
+    auto* combo = widget<QComboBox>(window.combo);
     ASSERT_TRUE(check && radio0 && radio1 && combo);
     EXPECT_EQ(radio0->parentWidget(), view.widgetFor(window.frame));
 
@@ -114,9 +119,17 @@ TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
     EXPECT_EQ(combo->currentText(), QStringLiteral("F2"));
 }
 
+// The menu bar stands above the client area, and the window grows by it.
 TEST_F(QtWindow, StateAndGeometryFollowTheModel) {
-    EXPECT_EQ(view.widget().size(), QSize(400, 240));  // 6000 x 3600 twips
+    const int bar = view.menuBar()->height();
+    EXPECT_GT(bar, 10);
+    EXPECT_EQ(view.client().geometry(), QRect(0, bar, 400, 240));  // 6000 x 3600 twips
+    EXPECT_EQ(view.widget().size(), QSize(400, 240 + bar));
+    EXPECT_EQ(view.widgetFor(window.picture)->parentWidget(), &view.client());
+    window.setClientSize(6750, 4350);
+    EXPECT_EQ(view.widget().size(), QSize(450, 290 + bar));
     EXPECT_EQ(view.widget().windowTitle(), QStringLiteral("Binding test"));
+
     window.button.setVisible(false);
     EXPECT_FALSE(view.widgetFor(window.button)->isVisible());
     window.button.setVisible(true);
@@ -127,18 +140,107 @@ TEST_F(QtWindow, StateAndGeometryFollowTheModel) {
     EXPECT_EQ(view.widgetFor(window.text)->geometry(), QRect(40, 40, 100, 20));
 }
 
-TEST_F(QtWindow, ShowsThePictureAndHandsOverThePointer) {
+TEST_F(QtWindow, MenusFollowTheModelAndHandTheChoiceOver) {
+    QAction* open = view.actionFor(window.open);
+    QAction* follow = view.actionFor(window.follow);
+    QAction* click = view.actionFor(window.click);
+    ASSERT_TRUE(open && follow && click);
+    EXPECT_EQ(view.menuBar()->actions().size(), 2);
+    EXPECT_TRUE(view.actionFor(window.line)->isSeparator());
+    EXPECT_EQ(view.actionFor(window.mode)->menu()->actions().size(), 2);  // the submenu's two modes
+    EXPECT_TRUE(click->isChecked());
+
+    int opened = 0;
+    window.open.onClick = [&] { ++opened; };
+    window.follow.onClick = [&] {
+        window.follow.setChecked(true);
+        window.click.setChecked(false);
+    };
+    open->trigger();
+    follow->trigger();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(follow->isChecked() && !click->isChecked());
+    window.click.onClick = [] {};  // a tick the model does not take is not shown either
+    click->trigger();
+    EXPECT_FALSE(click->isChecked());
+
+    window.open.setVisible(false);
+    window.exit.setEnabled(false);
+    window.exit.setCaption("&Close");
+    EXPECT_FALSE(open->isVisible() || view.actionFor(window.exit)->isEnabled());
+    EXPECT_EQ(view.actionFor(window.exit)->text(), QStringLiteral("&Close"));
+    open->trigger();  // hidden: a person cannot choose it
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(QtWindow, TheListBoxBothWays) {
+    auto* list = widget<QListWidget>(window.list);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 12);
+    int clicks = 0;
+    window.list.onClick = [&] { ++clicks; };
+    window.list.setListIndex(9);  // code: shown, no Click
+    EXPECT_EQ(list->currentRow(), 9);
+    EXPECT_EQ(clicks, 0);
+
+    list->scrollToTop();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(window.list.listIndex(), 2);
+    QTest::keyClick(list, Qt::Key_Down);  // the keyboard selects too
+    EXPECT_EQ(window.list.listIndex(), 3);
+    EXPECT_EQ(clicks, 2);
+
+    window.list.clear();  // a new list replaces the old
+    window.list.addItem("1    again");
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(QtWindow, ATimerHandlerThatLetsEventsRunIsNotEnteredAgain) {
+    int ticks = 0, depth = 0, deepest = 0;
+    window.redraw.onTimer = [&] {
+        ++ticks;
+        deepest = std::max(deepest, ++depth);
+        if (ticks == 1) QTest::qWait(60);  // six intervals pass while it runs, events with them
+        --depth;
+    };
+    window.redraw.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
+    window.redraw.setEnabled(false);
+    EXPECT_EQ(deepest, 1);
+    const int stopped = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, stopped);
+}
+
+// The picture box sits at (160, 28) px of the client area.
+TEST_F(QtWindow, ThePictureShowsWhatTheModelDrewAndHandsOverThePointer) {
     window.picture.surface().fillRect(60, 50, 20, 20, Rgb{255, 0, 0});
     window.picture.refresh();
-    const QImage shot = view.widget().grab().toImage();
-    // The picture box sits at (160, 28) px; its pixel (70, 60) is red, the grey
-    // background around the red square is untouched.
-    EXPECT_EQ(QColor(shot.pixel(160 + 70, 28 + 60)), QColor(255, 0, 0));
-    EXPECT_EQ(QColor(shot.pixel(160 + 20, 28 + 20)), QColor(192, 192, 192));
+    EXPECT_EQ(shown(160 + 70, 28 + 60), QColor(255, 0, 0));
+    EXPECT_EQ(shown(160 + 20, 28 + 20), QColor(192, 192, 192));  // the background around it untouched
+    EXPECT_EQ(shown(296 + 40, 160 + 16), QColor(255, 255, 0));   // the status line below its text
 
-    // 10, 20 px into the picture is 150, 300 twips.
-    QTest::mousePress(view.widgetFor(window.picture), Qt::LeftButton, {}, QPoint(10, 20));
-    EXPECT_EQ(window.presses, (std::vector{std::tuple{MouseButton::Left, 150.0f, 300.0f}}));
+    // 10, 20 px into the picture is 150, 300 twips; in the picture's own units,
+    // with its middle the origin and y growing upwards, 90, 25 px is 10, 10.
+    QWidget* area = view.widgetFor(window.picture);
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(10, 20));
+    window.picture.setUserScale(-20, 20, 40, -40);
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(60, 50));
+    QTest::mousePress(area, Qt::RightButton, {}, QPoint(90, 25));
+    EXPECT_EQ(window.presses,
+              (std::vector{std::tuple{MouseButton::Left, 150.0f, 300.0f}, std::tuple{MouseButton::Left, 0.0f, 0.0f},
+                           std::tuple{MouseButton::Right, 10.0f, 10.0f}}));
+
+    // The box follows a new size, and a new picture's.
+    window.picture.setRect({2400, 420, 3000, 1500});
+    EXPECT_EQ(area->geometry(), QRect(160, 28, 200, 100));
+    EXPECT_EQ(window.picture.surface().width(), 200);
+    window.picture.setPicture(Image(200, 150, Rgb{10, 200, 30}));
+    EXPECT_EQ(area->size(), QSize(200, 150));
+    EXPECT_EQ(shown(160 + 150, 28 + 120), QColor(10, 200, 30));
+    EXPECT_EQ(screenshot(view.widget(), "binding_test").height(), 240 + view.menuBar()->height());
 }
 
 TEST_F(QtWindow, CloseWithTheFrameAsksTheModel) {
@@ -152,7 +254,9 @@ TEST_F(QtWindow, CloseWithTheFrameAsksTheModel) {
     EXPECT_FALSE(view.widget().isVisible() || window.visible());
 }
 
-TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersAPdfWithoutAPrinter) {
+// Without a printer the window goes into a PDF file, Tintara.pdf in the
+// working folder offered over the window; cancelling the choice is no failure.
+TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersTintaraPdfWithoutAPrinter) {
     QTemporaryDir dir;
     AbsentSerialPort serial;
     QtPlatform platform(serial);
@@ -164,27 +268,6 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersAPdfWithoutAPrinter) {
     EXPECT_FALSE(platform.printer.printToPdf(window, "/nonexistent-dir/x.pdf", error));
     EXPECT_NE(error.find("/nonexistent-dir/x.pdf"), std::string::npos);
 
-    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
-    // Without a printer the window goes into the PDF file the person names;
-    // cancelling the choice is no failure.
-    const QString offered = dir.filePath(QStringLiteral("offered.pdf"));
-    platform.printer.choosePdfFile = [&](const Window&) { return offered.toStdString(); };
-    const PrintOutcome printed = platform.platform().printer.printWindow(window);
-    ASSERT_TRUE(printed.ok) << printed.error;
-    EXPECT_EQ(printed.pdfFile, offered.toStdString());
-    QFile file(offered);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
-    platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
-    const PrintOutcome declined = platform.printer.printWindow(window);
-    EXPECT_TRUE(declined.ok && declined.pdfFile.empty());
-}
-
-// Without a printer the file dialog offers Tintara.pdf in the working folder,
-// not the window's internal name, and opens over the window.
-TEST_F(QtWindow, ThePdfOfferedIsTintaraPdfInTheWorkingFolder) {
-    AbsentSerialPort serial;
-    QtPlatform platform(serial);
-    EXPECT_EQ(QtPrinter::suggestedPdfFile(), QDir::current().filePath(QStringLiteral("Tintara.pdf")).toStdString());
     QStringList offered;
     QWidget* over = nullptr;
     QTimer reader;
@@ -200,6 +283,18 @@ TEST_F(QtWindow, ThePdfOfferedIsTintaraPdfInTheWorkingFolder) {
     EXPECT_FALSE(platform.printer.choosePdfFile(window).has_value());  // the person cancels
     EXPECT_EQ(offered, QStringList{QDir::current().filePath(QStringLiteral("Tintara.pdf"))});
     EXPECT_EQ(over, &view.widget());
+
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    const QString named = dir.filePath(QStringLiteral("offered.pdf"));
+    platform.printer.choosePdfFile = [&](const Window&) { return named.toStdString(); };
+    const PrintOutcome printed = platform.platform().printer.printWindow(window);
+    ASSERT_TRUE(printed.ok) << printed.error;
+    EXPECT_EQ(printed.pdfFile, named.toStdString());
+    QFile file(named);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
+    platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
+    const PrintOutcome declined = platform.printer.printWindow(window);
+    EXPECT_TRUE(declined.ok && declined.pdfFile.empty());
 }
 
 }  // namespace

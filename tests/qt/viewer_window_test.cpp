@@ -1,24 +1,16 @@
 // The palette viewer on real widgets, opened as the desktop program opens it:
-// ticking "3D Display of HVC" in the main window makes the viewer, builds its
-// view, loads the palette and starts rotating. The widget shows the display's
-// surface pixel for pixel, a click on a dot names it, and the redraw follows
-// the rotation on Qt's own timers. "tintara-cli view" writes that same
-// picture to a PNG.
-#include <gtest/gtest.h>
-#include <QApplication>
+// ticking "3D Display of HVC" makes the viewer, loads the palette and starts
+// rotating on Qt's own timers. The widget shows the display's surface pixel
+// for pixel and a click on a dot names it. "tintara-cli view" writes that
+// same picture to a PNG.
 #include <QCheckBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-#include <vector>
+#include <fstream>
 
+#include "qt/desktop_fixture.h"
 #include "qt/screenshot.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/qt_window_view.h"
 #include "viewer3d/viewer_fixture.h"
 
 namespace tintara::ui::qt {
@@ -37,52 +29,27 @@ int differingPixels(const QImage& shown, const Surface& drawn) {
     return differing;
 }
 
-class QtViewer : public ::testing::Test {
+class QtViewer : public Desktop {
 protected:
     void SetUp() override {
         std::ofstream(dir.filePath("newpalette2.csv").toStdString(), std::ios::binary) << testkit::generatedPalette(40);
-        std::string error;
-        ASSERT_TRUE(form.Form_Load(error)) << error;
-        platform.attach(view);
-        companions.onCreated = [this](Window& window) {
-            views.push_back(std::make_unique<QtWindowView>(window));
-            platform.attach(*views.back());
-        };
-        form.setCompanions(&companions);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view.widget()));
-        QTest::mouseClick(view.widgetFor(form.Check7), Qt::LeftButton, {}, QPoint(6, 8));
-        ASSERT_TRUE(companions.visible(workspace::Companion::PaletteViewer));
+        Desktop::SetUp();
+        shown = &tick(form.Check7);
         viewer = &companions.paletteViewer();
-        ASSERT_EQ(views.size(), 1u);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewerView().widget()));
     }
-    void TearDown() override { form.setCompanions(nullptr); }
-    QtWindowView& viewerView() { return *views.front(); }
-    QImage display() { return viewerView().widgetFor(viewer->Picture1)->grab().toImage(); }
+    QImage display() { return shown->widgetFor(viewer->Picture1)->grab().toImage(); }
 
-    QTemporaryDir dir;
-    AbsentSerialPort serial;
-    QtPlatform platform{serial};
-    workspace::FileLocations files{dir.path().toStdString(), {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}};
-    workspace::Form1 form{platform.platform(), files};
-    QtWindowView view{form};
-    windows::WindowSet companions{form, platform.platform(), files};
-    std::vector<std::unique_ptr<QtWindowView>> views;  // go before the set's windows
+    QtWindowView* shown = nullptr;
     viewer3d::Form3* viewer = nullptr;
 };
 
 TEST_F(QtViewer, TheSwitchOpensTheViewerWhichShowsItsDisplayAndNamesAClickedDot) {
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(view.widgetFor(form.Check7))->isChecked());
-    EXPECT_TRUE(view.widget().isVisible());  // shown again after the load
     const auto& pal = viewer->tables();
     ASSERT_EQ(pal.palCount, 40);
-    auto* list = qobject_cast<QListWidget*>(viewerView().widgetFor(viewer->List1));
+    auto* list = qobject_cast<QListWidget*>(shown->widgetFor(viewer->List1));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 40);
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_EQ(qobject_cast<QLineEdit*>(viewerView().widgetFor(viewer->Text1))->text(),
-              QStringLiteral("Loaded Palette newpalette2.csv"));
+    EXPECT_EQ(Desktop::shown(*shown, viewer->Text1), QStringLiteral("Loaded Palette newpalette2.csv"));
 
     // Stopped, from the side: the widget shows the display as drawn.
     viewer->Command2.click();
@@ -93,22 +60,27 @@ TEST_F(QtViewer, TheSwitchOpensTheViewerWhichShowsItsDisplayAndNamesAClickedDot)
     // A left click on a dot names it in the first comparison row.
     const UserCoordinates u = viewer->Picture1.scale();
     const int px = int(u.toPixelX(pal.palXY[40][0])), py = int(u.toPixelY(pal.palXY[40][1]));
-    QTest::mouseClick(viewerView().widgetFor(viewer->Picture1), Qt::LeftButton, {}, QPoint(px, py));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(viewerView().widgetFor(viewer->Text3[0]))->text(), QStringLiteral("s40"));
+    QTest::mouseClick(shown->widgetFor(viewer->Picture1), Qt::LeftButton, {}, QPoint(px, py));
+    EXPECT_EQ(Desktop::shown(*shown, viewer->Text3[0]), QStringLiteral("s40"));
     EXPECT_EQ(list->currentRow(), 39);
-    screenshot(viewerView().widget(), "palette_viewer");
+    screenshot(shown->widget(), "palette_viewer");
 }
 
+// The rotation steps and the redraw follow it on Qt's timers: once stopped,
+// the widget shows the picture of the bars as they stand.
 TEST_F(QtViewer, TheDisplayTurnsOnQtsTimersAndExitHidesIt) {
-    viewer->HScroll3.setValue(1);
+    viewer->HScroll3.setValue(40);  // a step every 40 ms
     const int start = viewer->HScroll1.value();
-    const QImage before = display();
-    QTest::qWait(150);
-    EXPECT_NE(viewer->HScroll1.value(), start);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return display() != before; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return viewer->HScroll1.value() == (start + 183) % 361 - 180; }, 5000));
+    viewer->Command2.click();
+    QTest::qWait(50);
+    const Image drawn = viewer->Picture1.surface().image();
+    EXPECT_EQ(differingPixels(display(), viewer->Picture1.surface()), 0);
+    viewer->drawPalette();
+    EXPECT_EQ(viewer->Picture1.surface().image(), drawn);
 
-    viewerView().actionFor(viewer->mnuExit)->trigger();
-    EXPECT_FALSE(viewerView().widget().isVisible());
+    shown->actionFor(viewer->mnuExit)->trigger();
+    EXPECT_FALSE(shown->widget().isVisible());
     EXPECT_FALSE(qobject_cast<QCheckBox*>(view.widgetFor(form.Check7))->isChecked());
 }
 
