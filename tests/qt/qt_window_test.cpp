@@ -1,19 +1,22 @@
 // A small window model on real widgets, driven as a person would: typing,
 // pressing Enter, clicking, dragging a scroll bar, choosing from the menus and
 // the list; the window logic writing to its controls; and the window as a
-// whole: what it shows, its timers, closing with the frame, and printing when
-// no printer is installed.
+// whole: what it shows, its timers, closing with the frame, dialogs opening
+// over it, and printing when no printer is installed.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -24,7 +27,9 @@
 #include "qt/test_window.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_dialog_parent.h"
+#include "ui/qt/qt_file_filter.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_view.h"
 
 namespace tintara::ui::qt {
@@ -41,19 +46,34 @@ protected:
         return qobject_cast<W*>(view.widgetFor(c));
     }
     QColor shown(int x, int y) { return view.client().grab().toImage().pixelColor(x, y); }
+    // Hands the next modal dialog, once it shows, to `close`, which closes it.
+    void onDialog(std::function<void(QDialog&)> close) {
+        QObject::connect(&reader, &QTimer::timeout, [close] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog && dialog->isVisible()) close(*dialog);
+        });
+        reader.start(10);
+    }
 
     TestWindow window;
     QtWindowView view{window};
+    QTimer reader;
 };
+
+TEST(QtServices, FileFiltersAndText) {
+    EXPECT_EQ(qtFileFilter("Pictures (*.jpg)|*.jpg;*.bmp|All files|*.*"),
+              QStringLiteral("Pictures (*.jpg *.bmp);;All files (*)"));
+    EXPECT_EQ(qtFileFilter(""), QStringLiteral("All files (*)"));
+    EXPECT_EQ(toQString("\xB0"), QString(QChar(0xB0)));      // a lone Latin-1 byte
+    EXPECT_EQ(toQString("\xC2\xB0"), QString(QChar(0xB0)));  // the same sign in UTF-8
+}
 
 TEST_F(QtWindow, TextBoxBothWays) {
     auto* edit = widget<QLineEdit>(window.text);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
-    QTest::keyClicks(edit, "10Y");
-    EXPECT_EQ(window.text.text(), "10Y");
-    EXPECT_EQ(window.textChanges, 3);  // one Change per typed character
-    EXPECT_EQ(window.text.selStart(), 3);
+    QTest::keyClicks(edit, "10Y");  // one Change per typed character
+    EXPECT_EQ(std::tuple(window.text.text(), window.textChanges, window.text.selStart()), std::tuple("10Y", 3, 3));
 
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
@@ -62,8 +82,7 @@ TEST_F(QtWindow, TextBoxBothWays) {
 
     // The logic's write shows in the box and raises its own Change only.
     window.text.setText("2.5YR");
-    EXPECT_EQ(edit->text(), QStringLiteral("2.5YR"));
-    EXPECT_EQ(window.textChanges, 4);
+    EXPECT_EQ(std::tuple(edit->text(), window.textChanges), std::tuple(QStringLiteral("2.5YR"), 4));
 }
 
 TEST_F(QtWindow, ScrollBarsWithTheLargerNumberAtTheTopOrOnTheRight) {
@@ -96,8 +115,7 @@ TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));  // on the box
     EXPECT_EQ(window.check.value(), 1);
     window.check.setValue(0);
-    EXPECT_FALSE(check->isChecked());
-    EXPECT_EQ(window.checkClicks, 2);
+    EXPECT_EQ(std::tuple(check->isChecked(), window.checkClicks), std::tuple(false, 2));
 
     window.option0.select();
     EXPECT_TRUE(radio0->isChecked());
@@ -108,15 +126,13 @@ TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
     EXPECT_EQ(window.optionClicks, 2);
 
     emit combo->activated(1);  // the person picks the second entry
-    EXPECT_EQ(window.combo.text(), "D50");
-    EXPECT_EQ(window.comboClicks, 1);
+    EXPECT_EQ(std::tuple(window.combo.text(), window.comboClicks), std::tuple("D50", 1));
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), "A");
     EXPECT_EQ(window.combo.text(), "A");
     window.combo.addItem("F2");
     window.combo.setText("F2");
-    EXPECT_EQ(combo->count(), 3);
-    EXPECT_EQ(combo->currentText(), QStringLiteral("F2"));
+    EXPECT_EQ(std::tuple(combo->count(), combo->currentText()), std::tuple(3, QStringLiteral("F2")));
 }
 
 // The menu bar stands above the client area, and the window grows by it.
@@ -131,11 +147,10 @@ TEST_F(QtWindow, StateAndGeometryFollowTheModel) {
     EXPECT_EQ(view.widget().windowTitle(), QStringLiteral("Binding test"));
 
     window.button.setVisible(false);
-    EXPECT_FALSE(view.widgetFor(window.button)->isVisible());
+    window.check.setEnabled(false);
+    EXPECT_FALSE(view.widgetFor(window.button)->isVisible() || view.widgetFor(window.check)->isEnabled());
     window.button.setVisible(true);
     EXPECT_TRUE(view.widgetFor(window.button)->isVisible());
-    window.check.setEnabled(false);
-    EXPECT_FALSE(view.widgetFor(window.check)->isEnabled());
     window.text.setRect({600, 600, 1500, 300});
     EXPECT_EQ(view.widgetFor(window.text)->geometry(), QRect(40, 40, 100, 20));
 }
@@ -180,21 +195,17 @@ TEST_F(QtWindow, TheListBoxBothWays) {
     int clicks = 0;
     window.list.onClick = [&] { ++clicks; };
     window.list.setListIndex(9);  // code: shown, no Click
-    EXPECT_EQ(list->currentRow(), 9);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(std::tuple(list->currentRow(), clicks), std::tuple(9, 0));
 
     list->scrollToTop();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     EXPECT_EQ(window.list.listIndex(), 2);
     QTest::keyClick(list, Qt::Key_Down);  // the keyboard selects too
-    EXPECT_EQ(window.list.listIndex(), 3);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::tuple(window.list.listIndex(), clicks), std::tuple(3, 2));
 
     window.list.clear();  // a new list replaces the old
     window.list.addItem("1    again");
-    EXPECT_EQ(list->count(), 1);
-    EXPECT_EQ(list->currentRow(), -1);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::tuple(list->count(), list->currentRow(), clicks), std::tuple(1, -1, 2));
 }
 
 TEST_F(QtWindow, ATimerHandlerThatLetsEventsRunIsNotEnteredAgain) {
@@ -235,8 +246,8 @@ TEST_F(QtWindow, ThePictureShowsWhatTheModelDrewAndHandsOverThePointer) {
 
     // The box follows a new size, and a new picture's.
     window.picture.setRect({2400, 420, 3000, 1500});
-    EXPECT_EQ(area->geometry(), QRect(160, 28, 200, 100));
-    EXPECT_EQ(window.picture.surface().width(), 200);
+    EXPECT_EQ(std::tuple(area->geometry(), window.picture.surface().width()),
+              std::tuple(QRect(160, 28, 200, 100), 200));
     window.picture.setPicture(Image(200, 150, Rgb{10, 200, 30}));
     EXPECT_EQ(area->size(), QSize(200, 150));
     EXPECT_EQ(shown(160 + 150, 28 + 120), QColor(10, 200, 30));
@@ -270,15 +281,11 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersTintaraPdfWithoutAPrinter) {
 
     QStringList offered;
     QWidget* over = nullptr;
-    QTimer reader;
-    QObject::connect(&reader, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        offered = dialog->selectedFiles();
-        over = dialog->parentWidget();
-        dialog->reject();
+    onDialog([&](QDialog& dialog) {
+        offered = qobject_cast<QFileDialog*>(&dialog)->selectedFiles();
+        over = dialog.parentWidget();
+        dialog.reject();
     });
-    reader.start(10);
     const HandlingWindow handling(&view.widget());
     EXPECT_FALSE(platform.printer.choosePdfFile(window).has_value());  // the person cancels
     EXPECT_EQ(offered, QStringList{QDir::current().filePath(QStringLiteral("Tintara.pdf"))});
@@ -295,6 +302,75 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersTintaraPdfWithoutAPrinter) {
     platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
     const PrintOutcome declined = platform.printer.printWindow(window);
     EXPECT_TRUE(declined.ok && declined.pdfFile.empty());
+}
+
+class QtDialogs : public QtWindow {
+protected:
+    void SetUp() override {
+        QtWindow::SetUp();
+        second.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&secondView.widget()));
+        view.widget().move(10, 10);  // the offscreen screen is 800 x 600
+        secondView.widget().move(380, 300);
+        QApplication::setActiveWindow(&view.widget());
+    }
+    // A person clicks the second window's button, whose handler opens a dialog.
+    void clickOpening(std::function<void()> open) {
+        second.button.onClick = std::move(open);
+        QTest::mouseClick(secondView.widgetFor(second.button), Qt::LeftButton);
+    }
+    int offCentre(const QRect& box) {
+        return (box.center() - secondView.widget().frameGeometry().center()).manhattanLength();
+    }
+
+    AbsentSerialPort serial;
+    QtPlatform platform{serial};
+    TestWindow second;
+    QtWindowView secondView{second};
+};
+
+TEST_F(QtDialogs, MessageAndInputBoxesOpenCentredOnTheWindowThatAskedAndAnswerTheButton) {
+    QString text, title;
+    QRect box;
+    onDialog([&](QDialog& d) {
+        text = qobject_cast<QMessageBox*>(&d)->text();
+        title = d.windowTitle();
+        box = d.frameGeometry();
+        qobject_cast<QMessageBox*>(&d)->button(QMessageBox::No)->click();
+    });
+    Dialogs& dialogs = platform.platform().dialogs;
+    Answer answer = Answer::Cancel;
+    clickOpening([&] {
+        answer = dialogs.messageBox("Save?\rNow\r\nor later", MessageButtons::YesNoCancel, MessageIcon::Question, "");
+    });
+    EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(text, QStringLiteral("Save?\nNow\nor later"));
+    EXPECT_EQ(title, QStringLiteral("Tintara"));
+    EXPECT_LE(offCentre(box), 2);
+
+    reader.disconnect();
+    box = QRect();
+    onDialog([&](QDialog& d) {
+        box = d.frameGeometry();
+        d.reject();
+    });
+    clickOpening([&] { dialogs.inputBox("Enter file name for palette ", "Palette Generation", "x"); });
+    ASSERT_TRUE(box.isValid());
+    EXPECT_LE(offCentre(box), 2);
+    const double now = platform.clock.secondsSinceMidnight();
+    EXPECT_TRUE(now >= 0.0 && now < 86400.0);
+}
+
+// The image window and the palette viewer bring themselves to the front while
+// they work; the window that was active before yields.
+TEST_F(QtDialogs, AWindowBroughtToTheFrontBecomesTheActiveOne) {
+    ASSERT_EQ(QApplication::activeWindow(), &view.widget());
+    second.bringToFront();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &secondView.widget(); }, 2000));
+    window.hide();
+    window.bringToFront();  // shows a hidden window too
+    EXPECT_TRUE(view.widget().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &view.widget(); }, 2000));
 }
 
 }  // namespace
