@@ -25,19 +25,14 @@ namespace {
 class QtMainWindow : public Desktop {
 protected:
     QLineEdit* edit(const Control& c) { return qobject_cast<QLineEdit*>(view.widgetFor(c)); }
-    void typeAndEnter(const Control& box, const QString& text) {
-        edit(box)->setFocus();
-        edit(box)->selectAll();
-        QTest::keyClicks(edit(box), text);
-        QTest::keyClick(edit(box), Qt::Key_Return);
-    }
     // The colour of the swatch xTwips from its left edge, on screen.
     QColor swatch(int xTwips) { return view.widget().grab().toImage().pixel((720 + xTwips) / 15, 2280 / 15 + 40); }
 };
 
 // A click into an entry box selects its whole text, as Tab does: typing 4 into
-// the value box and pressing Enter converts value 4, not 6.14.
-TEST_F(QtMainWindow, AClickSelectsTheBoxAndTheTypedEntryConvertsIntoEveryBox) {
+// the value box and pressing Enter converts value 4, not 6.14. The swatch
+// shows the colour, and the trial beside the standard.
+TEST_F(QtMainWindow, AClickSelectsTheBoxTheTypedEntryConvertsAndTheSwatchShowsIt) {
     QApplication::setActiveWindow(&view.widget());
     edit(form.Text12[0])->setFocus(Qt::TabFocusReason);
     QLineEdit* value = edit(form.Text12[1]);
@@ -55,21 +50,19 @@ TEST_F(QtMainWindow, AClickSelectsTheBoxAndTheTypedEntryConvertsIntoEveryBox) {
     QTest::mouseClick(value, Qt::LeftButton, {}, end);
     EXPECT_EQ(value->selectedText(), QString());
 
+    const QColor standard(form.rgbR, form.rgbG, form.rgbB);
+    EXPECT_EQ(swatch(300), standard);
+    form.Command4.click();  // STD: the panel and the trial side of the swatch
+    edit(form.Text1[1])->selectAll();
+    QTest::keyClicks(edit(form.Text1[1]), QStringLiteral("200\r"));
+    EXPECT_EQ(swatch(300), standard);
+    EXPECT_EQ(swatch(1200), QColor(form.rgbR, 200, form.rgbB));
+
     const QImage shot = screenshot(view.widget(), "main_window");
     QSet<QRgb> colours;
     for (int y = 0; y < shot.height(); y += 3)
         for (int x = 0; x < shot.width(); x += 3) colours.insert(shot.pixel(x, y));
     EXPECT_GT(colours.size(), 20);
-}
-
-TEST_F(QtMainWindow, SwatchShowsTheCurrentColourAndTheTrialBesideTheStandard) {
-    typeAndEnter(form.Text12[0], QStringLiteral("5PB"));
-    const QColor standard(form.rgbR, form.rgbG, form.rgbB);
-    EXPECT_EQ(swatch(300), standard);
-    form.Command4.click();  // STD: the panel and the trial side of the swatch
-    typeAndEnter(form.Text1[1], QStringLiteral("200"));
-    EXPECT_EQ(swatch(300), standard);
-    EXPECT_EQ(swatch(1200), QColor(form.rgbR, 200, form.rgbB));
 }
 
 class QtImport : public Desktop {};
@@ -161,32 +154,12 @@ protected:
     viewer3d::Form3* viewer = nullptr;
 };
 
-TEST_F(QtViewer, TheSwitchOpensTheViewerWhichShowsItsDisplayAndNamesAClickedDot) {
+// The viewer turns on Qt's timers and the redraw follows: once stopped, the
+// widget shows the picture of the bars as they stand, pixel for pixel. A left
+// click on a dot names it in the first comparison row; Exit hides the viewer.
+TEST_F(QtViewer, TheDisplayTurnsOnQtsTimersShowsItsPictureAndNamesAClickedDot) {
     const auto& pal = viewer->tables();
     ASSERT_EQ(pal.palCount, 40);
-    auto* list = qobject_cast<QListWidget*>(shown->widgetFor(viewer->List1));
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->count(), 40);
-    EXPECT_EQ(Desktop::shown(*shown, viewer->Text1), QStringLiteral("Loaded Palette newpalette2.csv"));
-
-    // Stopped, from the side: the widget shows the display as drawn.
-    viewer->Command2.click();
-    viewer->HScroll1.setValue(0);
-    viewer->VScroll1.setValue(0);
-    EXPECT_EQ(differingPixels(display(), viewer->Picture1.surface()), 0);
-
-    // A left click on a dot names it in the first comparison row.
-    const UserCoordinates u = viewer->Picture1.scale();
-    const int px = int(u.toPixelX(pal.palXY[40][0])), py = int(u.toPixelY(pal.palXY[40][1]));
-    QTest::mouseClick(shown->widgetFor(viewer->Picture1), Qt::LeftButton, {}, QPoint(px, py));
-    EXPECT_EQ(Desktop::shown(*shown, viewer->Text3[0]), QStringLiteral("s40"));
-    EXPECT_EQ(list->currentRow(), 39);
-    screenshot(shown->widget(), "palette_viewer");
-}
-
-// The rotation steps and the redraw follow it on Qt's timers: once stopped,
-// the widget shows the picture of the bars as they stand.
-TEST_F(QtViewer, TheDisplayTurnsOnQtsTimersAndExitHidesIt) {
     viewer->HScroll3.setValue(40);  // a step every 40 ms
     const int start = viewer->HScroll1.value();
     EXPECT_TRUE(QTest::qWaitFor([&] { return viewer->HScroll1.value() == (start + 183) % 361 - 180; }, 5000));
@@ -196,6 +169,13 @@ TEST_F(QtViewer, TheDisplayTurnsOnQtsTimersAndExitHidesIt) {
     EXPECT_EQ(differingPixels(display(), viewer->Picture1.surface()), 0);
     viewer->drawPalette();
     EXPECT_EQ(viewer->Picture1.surface().image(), drawn);
+
+    const UserCoordinates u = viewer->Picture1.scale();
+    const int px = int(u.toPixelX(pal.palXY[40][0])), py = int(u.toPixelY(pal.palXY[40][1]));
+    QTest::mouseClick(shown->widgetFor(viewer->Picture1), Qt::LeftButton, {}, QPoint(px, py));
+    EXPECT_EQ(Desktop::shown(*shown, viewer->Text3[0]), QStringLiteral("s40"));
+    EXPECT_EQ(qobject_cast<QListWidget*>(shown->widgetFor(viewer->List1))->currentRow(), 39);
+    screenshot(shown->widget(), "palette_viewer");
 
     shown->actionFor(viewer->mnuExit)->trigger();
     EXPECT_FALSE(shown->widget().isVisible());

@@ -41,7 +41,6 @@ public:
         text.onChange = [this] { ++textChanges; };
         text.onKeyDown = [this](int key, int) { keys.push_back(key); };
         hue.onChange = [this] { ++hueChanges; };
-        check.onClick = [this] { ++checkClicks; };
         option1.onClick = [this] { ++optionClicks; };
         combo.onClick = [this] { ++comboClicks; };
         picture.onMouseDown = [this](MouseButton b, int, float x, float y) { presses.emplace_back(b, x, y); };
@@ -65,7 +64,7 @@ public:
         follow{"mnuFollow", "&Continuous at Mouse Position"};
     Timer redraw{"Timer2", 10, false};
 
-    int textChanges = 0, hueChanges = 0, checkClicks = 0, optionClicks = 0, comboClicks = 0;
+    int textChanges = 0, hueChanges = 0, optionClicks = 0, comboClicks = 0;
     std::vector<int> keys;
     std::vector<std::tuple<MouseButton, float, float>> presses;  // button, x and y in the picture's units
 };

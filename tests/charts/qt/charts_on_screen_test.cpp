@@ -34,7 +34,9 @@ protected:
     static QPoint pixel(double xTwips, double yTwips) { return QPoint(int(xTwips / 15), int(yTwips / 15)); }
 };
 
-TEST_F(ChartsOnScreen, EachChartOpensFromItsBoxAndShowsItsChipsAsTheCommandLineWritesThem) {
+// Each chart opens from its box and shows its chips as the command line writes
+// them; a click on the Hue page and a hover over the Value page reach the chart.
+TEST_F(ChartsOnScreen, EachChartShowsItsChipsAsTheCommandLineWritesThemAndTheHuePageTakesAClick) {
     double valueX = 0, valueY = 0;
     charts::book2::chipCentre(5, 4, valueX, valueY);
     const TwipRect hue = charts::book::chipRect(charts::book::chipIndex(4, 5)), lighter = charts::CTol::chipRect(1),
@@ -74,23 +76,16 @@ TEST_F(ChartsOnScreen, EachChartOpensFromItsBoxAndShowsItsChipsAsTheCommandLineW
         EXPECT_EQ(picture.size(), k.size);
         EXPECT_EQ(picture.pixelColor(pixel(k.x, k.y)), QColor(held.r, held.g, held.b));
     }
-}
 
-TEST_F(ChartsOnScreen, AClickOnTheHuePageAndAHoverOverTheValuePage) {
-    QtWindowView& hue = open(form.Check2, Companion::HuePage);
-    const TwipRect chip = charts::book::chipRect(charts::book::chipIndex(4, 5));
-    QTest::mouseClick(hue.widgetFor(companions.hue().Drawing), Qt::LeftButton, {},
-                      pixel(chip.left + 300, chip.top + 300));
+    // A click on the Hue page's chip sends its colour to the main window.
+    QTest::mouseClick(views[0]->widgetFor(companions.hue().Drawing), Qt::LeftButton, {},
+                      pixel(hue.left + 300, hue.top + 300));
     EXPECT_EQ(form.Text1[0].text() + "," + form.Text1[1].text() + "," + form.Text1[2].text(), "154,111,108");
-
-    QtWindowView& value = open(form.Check4, Companion::ValuePage);
     companions.valuePage().plotvalue(5);  // the click left the main window near value 5
-    double x = 0, y = 0;
-    charts::book2::chipCentre(5, 4, x, y);
     // The pointer moves over the chart with no button held, as the platform reports it.
-    QWidget* area = value.widgetFor(companions.valuePage().Drawing);
-    QMouseEvent moved(QEvent::MouseMove, pixel(x, y), area->mapToGlobal(pixel(x, y)), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
+    QWidget* area = views[1]->widgetFor(companions.valuePage().Drawing);
+    const QPoint at = pixel(valueX, valueY);
+    QMouseEvent moved(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(area, &moved);
     EXPECT_EQ(companions.valuePage().Label3.caption(), "R= 154  G= 111  B= 108");
 }
