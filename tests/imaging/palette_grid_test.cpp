@@ -13,7 +13,7 @@
 namespace tintara::imaging {
 namespace {
 
-TEST(PaletteGrid, APartialLastColumnOrRowIsDropped) {
+TEST(PaletteGrid, APartialLastColumnOrRowIsDroppedAndBlocksGoColumnByColumn) {
     const struct {
         int width, height, n;
         int W, H, columns, rows;
@@ -34,19 +34,18 @@ TEST(PaletteGrid, APartialLastColumnOrRowIsDropped) {
                   std::tuple(c.W, c.H, c.columns, c.rows, c.blocks));
     }
     EXPECT_EQ(paletteGrid(0, 480, 10).blocks(), 0);
-}
 
-TEST(PaletteGrid, BlocksGoColumnByColumnFromTheTopAndAreTaggedWithTheirCorner) {
+    // Blocks go column by column from the top, tagged with their corner.
     const PaletteGrid grid = paletteGrid(640, 480, 10);
     const struct {
         long long index;
         int x0, y0;
         const char* tag;
-    } cases[] = {
+    } blocks[] = {
         {0, 0, 0, " 0 0"},      {1, 0, 10, " 0 10"},          {47, 0, 470, " 0 470"},   {48, 10, 0, " 10 0"},
         {49, 10, 10, " 10 10"}, {3023, 620, 470, " 620 470"}, {3024, 630, 0, " 630 0"}, {3071, 630, 470, " 630 470"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : blocks) {
         const BlockOrigin block = blockAt(grid, c.index);
         EXPECT_EQ(std::tuple(block.x0, block.y0, blockTag(block.x0, block.y0)),
                   std::tuple(c.x0, c.y0, std::string(c.tag)))
@@ -76,13 +75,11 @@ TEST(PaletteGrid, BlockAveragesGoToTheNearestWithHalvesToEven) {
 }
 
 TEST(Granularity, WholeNumbersOfOneOrMoreAreTaken) {
-    const struct {
-        const char* answer;
-        int n;
-    } taken[] = {{"10", 10}, {"1", 1}, {" 7 ", 7}, {"2147483647", 2147483647}, {"30.0", 30}};
-    for (const auto& t : taken) {
+    const std::pair<const char*, int> taken[] = {
+        {"10", 10}, {"1", 1}, {" 7 ", 7}, {"2147483647", 2147483647}, {"30.0", 30}};
+    for (const auto& [answer, n] : taken) {
         std::string problem;
-        EXPECT_EQ(granularityOf(t.answer, problem), t.n) << t.answer << problem;
+        EXPECT_EQ(granularityOf(answer, problem), n) << answer << problem;
     }
     const std::string rule = "The granularity n must be a whole number of 1 or more";
     const std::pair<const char*, std::string> refused[] = {{"", "."},

@@ -1,7 +1,7 @@
 // A small window model on real widgets, driven as a person would: typing,
 // pressing Enter, clicking, dragging a scroll bar, choosing from the menus and
 // the list; the window logic writing to its controls; and the window as a
-// whole: what it shows, its timers, closing with the frame, dialogs opening
+// whole: what it shows, closing with the frame, dialogs opening
 // over it, and printing when no printer is installed.
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -200,23 +200,6 @@ TEST_F(QtWindow, TheListBoxBothWays) {
     window.list.clear();  // a new list replaces the old
     window.list.addItem("1    again");
     EXPECT_EQ(std::tuple(list->count(), list->currentRow(), clicks), std::tuple(1, -1, 2));
-}
-
-TEST_F(QtWindow, ATimerHandlerThatLetsEventsRunIsNotEnteredAgain) {
-    int ticks = 0, depth = 0, deepest = 0;
-    window.redraw.onTimer = [&] {
-        ++ticks;
-        deepest = std::max(deepest, ++depth);
-        if (ticks == 1) QTest::qWait(60);  // six intervals pass while it runs, events with them
-        --depth;
-    };
-    window.redraw.setEnabled(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
-    window.redraw.setEnabled(false);
-    EXPECT_EQ(deepest, 1);
-    const int stopped = ticks;
-    QTest::qWait(40);
-    EXPECT_EQ(ticks, stopped);
 }
 
 // A press on the picture box arrives in twips, or in the box's own units: with

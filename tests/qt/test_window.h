@@ -1,6 +1,6 @@
-// A small window model with one control of each kind the binding handles — a
-// menu bar with a submenu, a list box, a timer, scroll bars both ways, a
-// picture box — recording the events the window logic would receive.
+// A small window model with one control of each kind the binding handles (a
+// menu bar with a submenu, a list box, scroll bars both ways, a picture box),
+// recording the events the window logic would receive.
 #pragma once
 
 #include <string>
@@ -37,7 +37,6 @@ public:
         click.setChecked(true);
         addMenu(file);
         addMenu(options);
-        addTimer(redraw);
         text.onChange = [this] { ++textChanges; };
         text.onKeyDown = [this](int key, int) { keys.push_back(key); };
         hue.onChange = [this] { ++hueChanges; };
@@ -62,7 +61,6 @@ public:
         exit{"mnuExit", "e&Xit"};
     MenuItem options{"mnuOptions", "&Options"}, mode{"mnuMode", "&Display Mode "}, click{"mnuClick", "&Mouse Click"},
         follow{"mnuFollow", "&Continuous at Mouse Position"};
-    Timer redraw{"Timer2", 10, false};
 
     int textChanges = 0, hueChanges = 0, optionClicks = 0, comboClicks = 0;
     std::vector<int> keys;
