@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -17,6 +18,15 @@
 #include "workspace/form1.h"
 
 namespace tintara::ui::qt {
+
+// Runs tintara-cli in a folder: its status and what it wrote to standard error.
+inline std::pair<int, std::string> runCli(const QString& folder, const QStringList& args) {
+    QProcess cli;
+    cli.setWorkingDirectory(folder);
+    cli.start(QStringLiteral(TINTARA_CLI), args);
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    return {cli.exitCode(), cli.readAllStandardError().toStdString()};
+}
 
 class Desktop : public ::testing::Test {
 protected:

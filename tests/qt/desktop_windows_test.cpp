@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
-#include <QProcess>
 #include <QTimer>
 #include <fstream>
 
@@ -180,12 +179,10 @@ TEST_F(ViewCommand, ThePngIsThePictureTheHeadlessDisplayDraws) {
     w().paletteFile = "shown.csv";
     viewer().GetData(2);
     ASSERT_EQ(pal().palCount, 6);
-    QProcess cli;
-    cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));
-    cli.start(QStringLiteral(TINTARA_CLI),
-              {"view", "shown.csv", "--turn", "40", "--tilt", "30", "--zoom", "15", "--png", "shown.png"});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const auto [status, errors] =
+        runCli(QString::fromStdString(folder.path().string()),
+               {"view", "shown.csv", "--turn", "40", "--tilt", "30", "--zoom", "15", "--png", "shown.png"});
+    ASSERT_EQ(status, 0) << errors;
     QImage png;
     ASSERT_TRUE(png.load(QString::fromStdString((folder.path() / "shown.png").string())));
 

@@ -108,7 +108,6 @@ TEST_F(QtWindow, ScrollBarsWithTheLargerNumberAtTheTopOrOnTheRight) {
     EXPECT_EQ(window.hue.value(), 159);
     EXPECT_EQ(window.hueChanges, 3);
 
-    EXPECT_EQ(across->orientation(), Qt::Horizontal);
     across->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a page to the right
     EXPECT_EQ(window.rotation.value(), 20);
 }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QProcess>
 
 #include "charts/CChecker.h"
 #include "charts/CTol.h"
@@ -67,11 +66,8 @@ TEST_F(ChartsOnScreen, EachChartShowsItsChipsAsTheCommandLineWritesThemAndTheHue
         ASSERT_TRUE(dynamic_cast<charts::ChartWindow&>(shown.window()).Drawing.colorAt(float(k.x), float(k.y), held));
         EXPECT_EQ(shot.pixelColor(pixel(k.x, k.y)), QColor(held.r, held.g, held.b));
 
-        QProcess cli;
-        cli.setWorkingDirectory(dir.path());
-        cli.start(QStringLiteral(TINTARA_CLI), args);
-        ASSERT_TRUE(cli.waitForFinished(60000));
-        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        const auto [status, errors] = runCli(dir.path(), args);
+        ASSERT_EQ(status, 0) << errors;
         const QImage picture(dir.filePath(QStringLiteral("%1.png").arg(k.name)));
         EXPECT_EQ(picture.size(), k.size);
         EXPECT_EQ(picture.pixelColor(pixel(k.x, k.y)), QColor(held.r, held.g, held.b));

@@ -1,25 +1,15 @@
 // tintara-cli chart as a script runs it: bad options and unwritable files give
 // their status and leave no file.
-#include <QProcess>
+#include <QDir>
 
-#include "workspace/main_window_fixture.h"
+#include "qt/desktop_fixture.h"
 
-namespace tintara::testkit {
+namespace tintara::ui::qt {
 namespace {
 
 class CliChart : public ::testing::Test {
 protected:
-    int run(const QStringList& args) {
-        QProcess cli;
-        cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));
-        cli.start(QStringLiteral(TINTARA_CLI), args);
-        EXPECT_TRUE(cli.waitForFinished(60000));
-        errors = QString::fromUtf8(cli.readAllStandardError()).toStdString();
-        return cli.exitCode();
-    }
-
-    ScratchFolder folder;
-    std::string errors;
+    QTemporaryDir dir;
 };
 
 TEST_F(CliChart, BadOptionsRefusedEntriesAndUnwritableFilesLeaveNoFile) {
@@ -44,15 +34,14 @@ TEST_F(CliChart, BadOptionsRefusedEntriesAndUnwritableFilesLeaveNoFile) {
          "tintara-cli: chart takes a FORM and its values, as convert does, or none for the start-up colour" + help},
         {{"chart", "hue", "lab", "-20", "0", "0", "--png", "h.png"}, 1, "L* must not be below -16\n"},
     };
-    for (const auto& k : cases) {
-        EXPECT_EQ(run(k.args), k.status) << k.args.join(' ').toStdString();
-        EXPECT_EQ(errors, k.error);
-    }
-    std::filesystem::create_directory(folder.path() / "taken.png");
-    EXPECT_EQ(run({"chart", "value", "--png", "taken.png"}), 1);
+    for (const auto& k : cases)
+        EXPECT_EQ(runCli(dir.path(), k.args), std::pair(k.status, k.error)) << k.args.join(' ').toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
+    const auto [status, errors] = runCli(dir.path(), {"chart", "value", "--png", "taken.png"});
+    EXPECT_EQ(status, 1);
     EXPECT_NE(errors.find("The picture could not be written to taken.png"), std::string::npos) << errors;
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"taken.png"});
 }
 
 }  // namespace
-}  // namespace tintara::testkit
+}  // namespace tintara::ui::qt
