@@ -58,7 +58,6 @@ protected:
         EXPECT_NE(error.find(path(name)), std::string::npos) << error;  // the message names the file
         return error;
     }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir dir;
     QtPictureSource source;
@@ -93,19 +92,7 @@ TEST_F(QtPictures, WholeFilesLoadAndDamagedMissingAndWrongOnesAreRefusedByName) 
 }
 
 TEST_F(QtPictures, AHugeHeaderIsRefusedBeforeDecoding) {
-    // 20,000 x 20,000 is 1.6 GB as pixels; a JPEG's frame header holds height
-    // then width after its marker.
     const QByteArray onePixel = encoded(QImage(1, 1, QImage::Format_RGB32), "PNG");
-    write("huge.png", pngClaiming(onePixel, 20000, 20000));
-    QByteArray jpeg = encoded(QImage(8, 8, QImage::Format_RGB32), "JPEG");
-    const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
-    ASSERT_GT(frame, 0);
-    putBigEndian(jpeg, frame + 5, 20000, 2);
-    putBigEndian(jpeg, frame + 7, 20000, 2);
-    write("huge.jpg", jpeg);
-    for (const char* name : {"huge.png", "huge.jpg"})
-        EXPECT_NE(refusal(name).find("20000 x 20000 pixels"), std::string::npos) << name;
-
     // On both sides of the limit of 64 Mi pixels: 8192 x 8193 is refused by its
     // size; 8192 x 8192 passes that check and fails only for want of pixel data.
     for (int height : {8193, 8192}) {
@@ -151,7 +138,7 @@ TEST_F(QtPictures, PngWriterWritesWholeFilesOrNone) {
     EXPECT_FALSE(written);
     EXPECT_NE(error.find(path("view.png")), std::string::npos) << error;
     EXPECT_EQ(QImage(QString::fromStdString(path("view.png"))).size(), QSize(20, 10));  // the earlier picture
-    EXPECT_EQ(files(), QStringList{QStringLiteral("view.png")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("view.png")});
 }
 
 TEST(QtText, TextIsDrawnInItsColourOnlyAndMeasuredAtLeastAPixelACharacter) {
@@ -171,8 +158,7 @@ TEST(QtText, TextIsDrawnInItsColourOnlyAndMeasuredAtLeastAPixelACharacter) {
             left = std::min(left, x), right = std::max(right, x), top = std::min(top, y);
         }
     EXPECT_GT(inked, 30);
-    EXPECT_GE(left, 10);
-    EXPECT_LE(right, 10 + width / 15 + 1);
+    EXPECT_TRUE(left >= 10 && right <= 10 + width / 15 + 1) << left << " to " << right;
     EXPECT_TRUE(top >= 5 && top <= 8) << top;  // the capital H starts just below the top of the line
     // Arial or its stand-in at 9.75 points: the six characters take 30 to 50 pixels.
     EXPECT_TRUE(width > 30 * 15 && width < 50 * 15) << width;

@@ -16,19 +16,11 @@
 namespace tintara::ui::qt {
 namespace {
 
-using workspace::Companion;
-
 class ChartsOnScreen : public Desktop {
 protected:
     void SetUp() override {
         Desktop::SetUp();
         workspace::typeEntry(form, workspace::EntryForm::Munsell, {"5R", "5", "4"});
-    }
-    // Ticks the chart's box with the mouse; the view of the chart's window.
-    QtWindowView& open(const CheckBox& box, Companion which) {
-        QtWindowView& shown = tick(box);
-        EXPECT_EQ(&shown.window(), companions.existing(which));
-        return shown;
     }
     static QPoint pixel(double xTwips, double yTwips) { return QPoint(int(xTwips / 15), int(yTwips / 15)); }
 };
@@ -43,19 +35,17 @@ TEST_F(ChartsOnScreen, EachChartShowsItsChipsAsTheCommandLineWritesThemAndTheHue
     const struct {
         const char* name;
         CheckBox* box;
-        Companion which;
         QSize size;
         double x, y;  // twips: a chip
-    } charts[] = {
-        {"hue", &form.Check2, Companion::HuePage, {812, 530}, hue.left + 300.0, hue.top + 300.0},
-        {"value", &form.Check4, Companion::ValuePage, {593, 553}, valueX, valueY},
-        {"tolerance", &form.Check3, Companion::Tolerance, {475, 347}, lighter.left + 540.0, lighter.top + 540.0},
-        {"colorchecker", &form.Check5, Companion::ColorChecker, {673, 489}, red.left + 700.0, red.top + 700.0}};
+    } charts[] = {{"hue", &form.Check2, {812, 530}, hue.left + 300.0, hue.top + 300.0},
+                  {"value", &form.Check4, {593, 553}, valueX, valueY},
+                  {"tolerance", &form.Check3, {475, 347}, lighter.left + 540.0, lighter.top + 540.0},
+                  {"colorchecker", &form.Check5, {673, 489}, red.left + 700.0, red.top + 700.0}};
     for (const auto& k : charts) {
         SCOPED_TRACE(k.name);
-        QtWindowView& shown = open(*k.box, k.which);
+        QtWindowView& shown = tick(*k.box);
         QStringList args{"chart", k.name, "munsell", "5R", "5", "4", "--png", QStringLiteral("%1.png").arg(k.name)};
-        if (k.which == Companion::Tolerance) {
+        if (k.box == &form.Check3) {
             args << "--tolerance"
                  << "1.5";
             for (int i = 0; i < 3; ++i) companions.tolerance().HScroll1[i].setValue(15);
