@@ -143,8 +143,8 @@ TEST_F(QtWindow, StateAndGeometryFollowTheModel) {
     EXPECT_EQ(view.widget().windowTitle(), QStringLiteral("Binding test"));
 
     window.button.setVisible(false);
-    window.check.setEnabled(false);
-    EXPECT_FALSE(view.widgetFor(window.button)->isVisible() || view.widgetFor(window.check)->isEnabled());
+    window.combo.setEnabled(false);
+    EXPECT_FALSE(view.widgetFor(window.button)->isVisible() || view.widgetFor(window.combo)->isEnabled());
     window.button.setVisible(true);
     EXPECT_TRUE(view.widgetFor(window.button)->isVisible());
     window.text.setRect({600, 600, 1500, 300});

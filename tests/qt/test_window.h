@@ -17,8 +17,8 @@ namespace tintara::ui::qt {
 class TestWindow : public Window {
 public:
     TestWindow() : Window("TestForm", "Binding test", 6000, 3600, lightGrey) {
-        for (Control* c : std::initializer_list<Control*>{&text, &hue, &check, &frame, &combo, &picture, &button, &list,
-                                                          &rotation, &status})
+        for (Control* c :
+             std::initializer_list<Control*>{&text, &hue, &frame, &combo, &picture, &button, &list, &rotation, &status})
             add(*c);
         add(option0, &frame);
         add(option1, &frame);
@@ -47,7 +47,6 @@ public:
 
     TextBox text{"Text12", {240, 420, 1440, 345}, "5.6R"};
     ScrollBar hue{"VScroll1", {1800, 420, 255, 1200}, Orientation::Vertical, 202, 0, 0, 1, 10};
-    CheckBox check{"Check2", {240, 900, 1500, 255}, "Display Hue Page"};
     Frame frame{"Frame2", {240, 1260, 1500, 1080}, "Illuminant"};
     OptionButton option0{"Option1(0)", {120, 300, 1200, 255}, "C 1931"};
     OptionButton option1{"Option1(1)", {120, 660, 1200, 255}, "D5000"};

@@ -7,8 +7,7 @@
 namespace tintara::ui::qt {
 namespace {
 
-class CliChart : public ::testing::Test {
-protected:
+struct CliChart : ::testing::Test {
     QTemporaryDir dir;
 };
 
