@@ -39,15 +39,11 @@ protected:
         start();
         w().show();
     }
-    // What the shipped TestImage.jpg holds in these tests.
-    void shipTestImage(ui::Image picture) {
-        headless.pictures.addFile(testLocations(folder.path()).shipped(imaging::testImageName).string(),
-                                  std::move(picture));
-    }
     // Ticks "Image Analysis" as a person does: the window is made and opens
-    // with TestImage.jpg.
+    // with TestImage.jpg, which holds the picture given.
     imaging::Form2& open(ui::Image startUpPicture = testImage()) {
-        shipTestImage(std::move(startUpPicture));
+        headless.pictures.addFile(testLocations(folder.path()).shipped(imaging::testImageName).string(),
+                                  std::move(startUpPicture));
         w().Check6.click();
         return form();
     }

@@ -1,26 +1,34 @@
 // A small window model on real widgets, driven as a person would: typing,
-// pressing Enter, clicking, dragging a scroll bar; the window logic writing to
-// its controls; and the window as a whole: what it shows, closing with the
-// frame, and printing when no printer is installed.
+// pressing Enter, clicking, dragging a scroll bar, choosing from the menus and
+// the list; the window logic writing to its controls; and the window as a
+// whole: what it shows, closing with the frame, dialogs opening
+// over it, and printing when no printer is installed.
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "qt/screenshot.h"
 #include "qt/test_window.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_dialog_parent.h"
+#include "ui/qt/qt_file_filter.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_view.h"
 
 namespace tintara::ui::qt {
@@ -32,18 +40,49 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view.widget()));
     }
-    TestWindow window;
-    QtWindowView view{window};
+    template <typename W>
+    W* widget(const Control& c) {
+        return qobject_cast<W*>(view.widgetFor(c));
+    }
+    // Hands the next modal dialog, once it shows, to `close`, which closes it.
+    void onDialog(std::function<void(QDialog&)> close) {
+        reader.disconnect();
+        QObject::connect(&reader, &QTimer::timeout, [close] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog && dialog->isVisible()) close(*dialog);
+        });
+        reader.start(10);
+    }
+    // Shows a second window beside the first, which stays the active one.
+    void showSecond() {
+        second.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&secondView.widget()));
+        view.widget().move(10, 10);  // the offscreen screen is 800 x 600
+        secondView.widget().move(380, 300);
+        QApplication::setActiveWindow(&view.widget());
+    }
+
+    TestWindow window, second;
+    QtWindowView view{window}, secondView{second};
+    AbsentSerialPort serial;
+    QtPlatform platform{serial};
+    QTimer reader;
 };
 
+TEST(QtServices, FileFiltersAndText) {
+    EXPECT_EQ(qtFileFilter("Pictures (*.jpg)|*.jpg;*.bmp|All files|*.*"),
+              QStringLiteral("Pictures (*.jpg *.bmp);;All files (*)"));
+    EXPECT_EQ(qtFileFilter(""), QStringLiteral("All files (*)"));
+    EXPECT_EQ(toQString("\xB0"), QString(QChar(0xB0)));      // a lone Latin-1 byte
+    EXPECT_EQ(toQString("\xC2\xB0"), QString(QChar(0xB0)));  // the same sign in UTF-8
+}
+
 TEST_F(QtWindow, TextBoxBothWays) {
-    auto* edit = qobject_cast<QLineEdit*>(view.widgetFor(window.text));
+    auto* edit = widget<QLineEdit>(window.text);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
-    QTest::keyClicks(edit, "10Y");
-    EXPECT_EQ(window.text.text(), "10Y");
-    EXPECT_EQ(window.textChanges, 3);  // one Change per typed character
-    EXPECT_EQ(window.text.selStart(), 3);
+    QTest::keyClicks(edit, "10Y");  // one Change per typed character
+    EXPECT_EQ(std::tuple(window.text.text(), window.textChanges, window.text.selStart()), std::tuple("10Y", 3, 3));
 
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
@@ -52,47 +91,30 @@ TEST_F(QtWindow, TextBoxBothWays) {
 
     // The logic's write shows in the box and raises its own Change only.
     window.text.setText("2.5YR");
-    EXPECT_EQ(edit->text(), QStringLiteral("2.5YR"));
-    EXPECT_EQ(window.textChanges, 4);
-
-    // Gaining the focus selects the whole text when the box asks for it.
-    window.text.selectAllOnFocus = true;
-    QApplication::setActiveWindow(&view.widget());
-    view.widgetFor(window.combo)->setFocus(Qt::TabFocusReason);
-    edit->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(edit->hasFocus());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return edit->selectedText() == QStringLiteral("2.5YR"); }, 2000));
-    EXPECT_EQ(window.text.selLength(), 5);
+    EXPECT_EQ(std::tuple(edit->text(), window.textChanges), std::tuple(QStringLiteral("2.5YR"), 4));
 }
 
-TEST_F(QtWindow, ScrollBarWithLargerNumberAtTop) {
-    auto* bar = qobject_cast<QScrollBar*>(view.widgetFor(window.hue));
-    ASSERT_NE(bar, nullptr);
-    // 202 at the top, 0 at the bottom: the model's 0 is the widget's bottom end.
-    EXPECT_EQ(bar->value(), bar->maximum());
+TEST_F(QtWindow, ScrollBarsWithTheLargerNumberAtTheTopOrOnTheRight) {
+    auto* bar = widget<QScrollBar>(window.hue);
+    auto* across = widget<QScrollBar>(window.rotation);
+    ASSERT_TRUE(bar && across);
+    // 202 at the top, 0 at the bottom: 150 is 52 steps down from the top.
     ASSERT_TRUE(window.hue.setValue(150));
-    EXPECT_EQ(bar->value() - bar->minimum(), 52);  // 52 steps down from the top
+    EXPECT_EQ(bar->value() - bar->minimum(), 52);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // one step down, 149
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);    // a page up, 159
+    EXPECT_EQ(std::pair(window.hue.value(), window.hueChanges), std::pair(159, 3));
 
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // one step down
-    EXPECT_EQ(window.hue.value(), 149);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);  // a page up
-    EXPECT_EQ(window.hue.value(), 159);
-    EXPECT_EQ(window.hueChanges, 3);
+    across->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a page to the right
+    EXPECT_EQ(window.rotation.value(), 20);
 }
 
-TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
-    auto* check = qobject_cast<QCheckBox*>(view.widgetFor(window.check));
-    auto* radio0 = qobject_cast<QRadioButton*>(view.widgetFor(window.option0));
-    auto* radio1 = qobject_cast<QRadioButton*>(view.widgetFor(window.option1));
-    auto* combo = qobject_cast<QComboBox*>(view.widgetFor(window.combo));
-    ASSERT_TRUE(check && radio0 && radio1 && combo);
+TEST_F(QtWindow, OptionButtonsAndComboBoxBothWays) {
+    auto* radio0 = widget<QRadioButton>(window.option0);
+    auto* radio1 = widget<QRadioButton>(window.option1);
+    auto* combo = widget<QComboBox>(window.combo);
+    ASSERT_TRUE(radio0 && radio1 && combo);
     EXPECT_EQ(radio0->parentWidget(), view.widgetFor(window.frame));
-
-    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));  // on the box
-    EXPECT_EQ(window.check.value(), 1);
-    window.check.setValue(0);
-    EXPECT_FALSE(check->isChecked());
-    EXPECT_EQ(window.checkClicks, 2);
 
     window.option0.select();
     EXPECT_TRUE(radio0->isChecked());
@@ -103,42 +125,92 @@ TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
     EXPECT_EQ(window.optionClicks, 2);
 
     emit combo->activated(1);  // the person picks the second entry
-    EXPECT_EQ(window.combo.text(), "D50");
-    EXPECT_EQ(window.comboClicks, 1);
-    combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), "A");
-    EXPECT_EQ(window.combo.text(), "A");
+    EXPECT_EQ(std::tuple(window.combo.text(), window.comboClicks), std::tuple("D50", 1));
     window.combo.addItem("F2");
     window.combo.setText("F2");
-    EXPECT_EQ(combo->count(), 3);
-    EXPECT_EQ(combo->currentText(), QStringLiteral("F2"));
+    EXPECT_EQ(std::tuple(combo->count(), combo->currentText()), std::tuple(3, QStringLiteral("F2")));
 }
 
+// The menu bar stands above the client area, and the window grows by it.
 TEST_F(QtWindow, StateAndGeometryFollowTheModel) {
-    EXPECT_EQ(view.widget().size(), QSize(400, 240));  // 6000 x 3600 twips
+    const int bar = view.menuBar()->height();
+    EXPECT_GT(bar, 10);
+    EXPECT_EQ(view.client().geometry(), QRect(0, bar, 400, 240));  // 6000 x 3600 twips
+    EXPECT_EQ(view.widget().size(), QSize(400, 240 + bar));
+    EXPECT_EQ(view.widgetFor(window.picture)->parentWidget(), &view.client());
+    window.setClientSize(6750, 4350);
+    EXPECT_EQ(view.widget().size(), QSize(450, 290 + bar));
     EXPECT_EQ(view.widget().windowTitle(), QStringLiteral("Binding test"));
+
     window.button.setVisible(false);
-    EXPECT_FALSE(view.widgetFor(window.button)->isVisible());
+    window.combo.setEnabled(false);
+    EXPECT_FALSE(view.widgetFor(window.button)->isVisible() || view.widgetFor(window.combo)->isEnabled());
     window.button.setVisible(true);
     EXPECT_TRUE(view.widgetFor(window.button)->isVisible());
-    window.check.setEnabled(false);
-    EXPECT_FALSE(view.widgetFor(window.check)->isEnabled());
     window.text.setRect({600, 600, 1500, 300});
     EXPECT_EQ(view.widgetFor(window.text)->geometry(), QRect(40, 40, 100, 20));
+    EXPECT_EQ(view.client().grab().toImage().pixelColor(296 + 40, 160 + 16), QColor(255, 255, 0));  // the status line
+    screenshot(view.widget(), "binding_test");
 }
 
-TEST_F(QtWindow, ShowsThePictureAndHandsOverThePointer) {
-    window.picture.surface().fillRect(60, 50, 20, 20, Rgb{255, 0, 0});
-    window.picture.refresh();
-    const QImage shot = view.widget().grab().toImage();
-    // The picture box sits at (160, 28) px; its pixel (70, 60) is red, the grey
-    // background around the red square is untouched.
-    EXPECT_EQ(QColor(shot.pixel(160 + 70, 28 + 60)), QColor(255, 0, 0));
-    EXPECT_EQ(QColor(shot.pixel(160 + 20, 28 + 20)), QColor(192, 192, 192));
+TEST_F(QtWindow, MenusFollowTheModelAndHandTheChoiceOver) {
+    QAction* open = view.actionFor(window.open);
+    QAction* follow = view.actionFor(window.follow);
+    QAction* click = view.actionFor(window.click);
+    ASSERT_TRUE(open && follow && click);
+    EXPECT_EQ(view.menuBar()->actions().size(), 2);
+    EXPECT_TRUE(view.actionFor(window.line)->isSeparator());
+    EXPECT_EQ(view.actionFor(window.mode)->menu()->actions().size(), 2);  // the submenu's two modes
+    EXPECT_TRUE(click->isChecked());
 
-    // 10, 20 px into the picture is 150, 300 twips.
-    QTest::mousePress(view.widgetFor(window.picture), Qt::LeftButton, {}, QPoint(10, 20));
-    EXPECT_EQ(window.presses, (std::vector{std::tuple{MouseButton::Left, 150.0f, 300.0f}}));
+    window.follow.onClick = [&] {
+        window.follow.setChecked(true);
+        window.click.setChecked(false);
+    };
+    follow->trigger();
+    EXPECT_TRUE(follow->isChecked() && !click->isChecked());
+    window.click.onClick = [] {};  // a tick the model does not take is not shown either
+    click->trigger();
+    EXPECT_FALSE(click->isChecked());
+
+    window.open.setVisible(false);
+    window.exit.setEnabled(false);
+    window.exit.setCaption("&Close");
+    EXPECT_FALSE(open->isVisible() || view.actionFor(window.exit)->isEnabled());
+    EXPECT_EQ(view.actionFor(window.exit)->text(), QStringLiteral("&Close"));
+}
+
+TEST_F(QtWindow, TheListBoxBothWays) {
+    auto* list = widget<QListWidget>(window.list);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 12);
+    int clicks = 0;
+    window.list.onClick = [&] { ++clicks; };
+    window.list.setListIndex(9);  // code: shown, no Click
+    EXPECT_EQ(std::tuple(list->currentRow(), clicks), std::tuple(9, 0));
+
+    list->scrollToTop();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(window.list.listIndex(), 2);
+    QTest::keyClick(list, Qt::Key_Down);  // the keyboard selects too
+    EXPECT_EQ(std::tuple(window.list.listIndex(), clicks), std::tuple(3, 2));
+
+    window.list.clear();  // a new list replaces the old
+    window.list.addItem("1    again");
+    EXPECT_EQ(std::tuple(list->count(), list->currentRow(), clicks), std::tuple(1, -1, 2));
+}
+
+// A press on the picture box arrives in twips, or in the box's own units: with
+// its middle the origin and y growing upwards, 90, 25 px into it is 10, 10.
+TEST_F(QtWindow, APressOnThePictureArrivesInItsUnits) {
+    QWidget* area = view.widgetFor(window.picture);
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(10, 20));
+    window.picture.setUserScale(-20, 20, 40, -40);
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(60, 50));
+    QTest::mousePress(area, Qt::RightButton, {}, QPoint(90, 25));
+    EXPECT_EQ(window.presses,
+              (std::vector{std::tuple{MouseButton::Left, 150.0f, 300.0f}, std::tuple{MouseButton::Left, 0.0f, 0.0f},
+                           std::tuple{MouseButton::Right, 10.0f, 10.0f}}));
 }
 
 TEST_F(QtWindow, CloseWithTheFrameAsksTheModel) {
@@ -152,10 +224,10 @@ TEST_F(QtWindow, CloseWithTheFrameAsksTheModel) {
     EXPECT_FALSE(view.widget().isVisible() || window.visible());
 }
 
-TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersAPdfWithoutAPrinter) {
+// Without a printer the window goes into a PDF file, Tintara.pdf in the
+// working folder offered over the window; cancelling the choice is no failure.
+TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersTintaraPdfWithoutAPrinter) {
     QTemporaryDir dir;
-    AbsentSerialPort serial;
-    QtPlatform platform(serial);
     std::string error;
     // A window this platform does not show, and a folder that does not exist.
     EXPECT_FALSE(platform.printer.printToPdf(window, dir.filePath("x.pdf").toStdString(), error));
@@ -164,42 +236,76 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersAPdfWithoutAPrinter) {
     EXPECT_FALSE(platform.printer.printToPdf(window, "/nonexistent-dir/x.pdf", error));
     EXPECT_NE(error.find("/nonexistent-dir/x.pdf"), std::string::npos);
 
+    QStringList offered;
+    QWidget* over = nullptr;
+    onDialog([&](QDialog& dialog) {
+        offered = qobject_cast<QFileDialog*>(&dialog)->selectedFiles();
+        over = dialog.parentWidget();
+        dialog.reject();
+    });
+    const HandlingWindow handling(&view.widget());
+    EXPECT_FALSE(platform.printer.choosePdfFile(window).has_value());  // the person cancels
+    EXPECT_EQ(offered, QStringList{QDir::current().filePath(QStringLiteral("Tintara.pdf"))});
+    EXPECT_EQ(over, &view.widget());
+
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
-    // Without a printer the window goes into the PDF file the person names;
-    // cancelling the choice is no failure.
-    const QString offered = dir.filePath(QStringLiteral("offered.pdf"));
-    platform.printer.choosePdfFile = [&](const Window&) { return offered.toStdString(); };
+    const QString named = dir.filePath(QStringLiteral("offered.pdf"));
+    platform.printer.choosePdfFile = [&](const Window&) { return named.toStdString(); };
     const PrintOutcome printed = platform.platform().printer.printWindow(window);
     ASSERT_TRUE(printed.ok) << printed.error;
-    EXPECT_EQ(printed.pdfFile, offered.toStdString());
-    QFile file(offered);
+    EXPECT_EQ(printed.pdfFile, named.toStdString());
+    QFile file(named);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
     platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
     const PrintOutcome declined = platform.printer.printWindow(window);
     EXPECT_TRUE(declined.ok && declined.pdfFile.empty());
 }
 
-// Without a printer the file dialog offers Tintara.pdf in the working folder,
-// not the window's internal name, and opens over the window.
-TEST_F(QtWindow, ThePdfOfferedIsTintaraPdfInTheWorkingFolder) {
-    AbsentSerialPort serial;
-    QtPlatform platform(serial);
-    EXPECT_EQ(QtPrinter::suggestedPdfFile(), QDir::current().filePath(QStringLiteral("Tintara.pdf")).toStdString());
-    QStringList offered;
-    QWidget* over = nullptr;
-    QTimer reader;
-    QObject::connect(&reader, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        offered = dialog->selectedFiles();
-        over = dialog->parentWidget();
-        dialog->reject();
+// A message box and an input box open centred on the window whose button
+// asked for them; the message box answers with the button pressed.
+TEST_F(QtWindow, DialogsOpenCentredOnTheWindowThatAskedAndAnswerTheButton) {
+    showSecond();
+    QString text, title;
+    QRect box, input;
+    onDialog([&](QDialog& d) {
+        text = qobject_cast<QMessageBox*>(&d)->text();
+        title = d.windowTitle();
+        box = d.frameGeometry();
+        qobject_cast<QMessageBox*>(&d)->button(QMessageBox::No)->click();
     });
-    reader.start(10);
-    const HandlingWindow handling(&view.widget());
-    EXPECT_FALSE(platform.printer.choosePdfFile(window).has_value());  // the person cancels
-    EXPECT_EQ(offered, QStringList{QDir::current().filePath(QStringLiteral("Tintara.pdf"))});
-    EXPECT_EQ(over, &view.widget());
+    Dialogs& dialogs = platform.platform().dialogs;
+    Answer answer = Answer::Cancel;
+    second.button.onClick = [&] {
+        answer = dialogs.messageBox("Save?\rNow\r\nor later", MessageButtons::YesNoCancel, MessageIcon::Question, "");
+    };
+    QTest::mouseClick(secondView.widgetFor(second.button), Qt::LeftButton);
+    EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(text, QStringLiteral("Save?\nNow\nor later"));
+    EXPECT_EQ(title, QStringLiteral("Tintara"));
+
+    onDialog([&](QDialog& d) {
+        input = d.frameGeometry();
+        d.reject();
+    });
+    second.button.onClick = [&] { dialogs.inputBox("Enter file name for palette ", "Palette Generation", "x"); };
+    QTest::mouseClick(secondView.widgetFor(second.button), Qt::LeftButton);
+    for (const QRect& shown : {box, input})
+        EXPECT_LE((shown.center() - secondView.widget().frameGeometry().center()).manhattanLength(), 2) << shown.x();
+    const double now = platform.clock.secondsSinceMidnight();
+    EXPECT_TRUE(now >= 0.0 && now < 86400.0);
+}
+
+// The image window and the palette viewer bring themselves to the front while
+// they work; the window that was active before yields.
+TEST_F(QtWindow, AWindowBroughtToTheFrontBecomesTheActiveOne) {
+    showSecond();
+    ASSERT_EQ(QApplication::activeWindow(), &view.widget());
+    second.bringToFront();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &secondView.widget(); }, 2000));
+    window.hide();
+    window.bringToFront();  // shows a hidden window too
+    EXPECT_TRUE(view.widget().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &view.widget(); }, 2000));
 }
 
 }  // namespace

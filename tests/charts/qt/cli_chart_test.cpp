@@ -1,59 +1,46 @@
 // tintara-cli chart as a script runs it: bad options and unwritable files give
 // their status and leave no file.
-#include <QProcess>
+#include <QDir>
 
-#include "workspace/main_window_fixture.h"
+#include "qt/desktop_fixture.h"
 
-namespace tintara::testkit {
+namespace tintara::ui::qt {
 namespace {
 
-class CliChart : public ::testing::Test {
-protected:
-    int run(const QStringList& args) {
-        QProcess cli;
-        cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));
-        cli.start(QStringLiteral(TINTARA_CLI), args);
-        EXPECT_TRUE(cli.waitForFinished(60000));
-        errors = QString::fromUtf8(cli.readAllStandardError()).toStdString();
-        return cli.exitCode();
-    }
-
-    ScratchFolder folder;
-    std::string errors;
+struct CliChart : ::testing::Test {
+    QTemporaryDir dir;
 };
 
 TEST_F(CliChart, BadOptionsRefusedEntriesAndUnwritableFilesLeaveNoFile) {
+    const std::string help = " (see tintara-cli --help)\n";
     const struct {
         QStringList args;
         int status;
-        const char* error;
+        std::string error;
     } cases[] = {
-        {{"chart", "hue"}, 2, "tintara-cli: chart needs --png FILE (see tintara-cli --help)\n"},
+        {{"chart", "hue"}, 2, "tintara-cli: chart needs --png FILE" + help},
         {{"chart", "pie", "--png", "p.png"},
          2,
-         "tintara-cli: chart needs hue, value, tolerance or colorchecker (see tintara-cli --help)\n"},
+         "tintara-cli: chart needs hue, value, tolerance or colorchecker" + help},
         {{"chart", "tolerance", "--tolerance", "25", "--png", "t.png"},
          2,
-         "tintara-cli: the tolerance must be a number of CIELAB units from 1 to 20, in tenths (see tintara-cli "
-         "--help)\n"},
+         "tintara-cli: the tolerance must be a number of CIELAB units from 1 to 20, in tenths" + help},
         {{"chart", "hue", "--tolerance", "2", "--png", "h.png"},
          2,
-         "tintara-cli: --tolerance is for the tolerance chart (see tintara-cli --help)\n"},
+         "tintara-cli: --tolerance is for the tolerance chart" + help},
         {{"chart", "hue", "munsell", "5R", "--png", "h.png"},
          2,
-         "tintara-cli: chart takes a FORM and its values, as convert does, or none for the start-up colour (see "
-         "tintara-cli --help)\n"},
+         "tintara-cli: chart takes a FORM and its values, as convert does, or none for the start-up colour" + help},
         {{"chart", "hue", "lab", "-20", "0", "0", "--png", "h.png"}, 1, "L* must not be below -16\n"},
     };
-    for (const auto& k : cases) {
-        EXPECT_EQ(run(k.args), k.status) << k.args.join(' ').toStdString();
-        EXPECT_EQ(errors, k.error);
-    }
-    std::filesystem::create_directory(folder.path() / "taken.png");
-    EXPECT_EQ(run({"chart", "value", "--png", "taken.png"}), 1);
+    for (const auto& k : cases)
+        EXPECT_EQ(runCli(dir.path(), k.args), std::pair(k.status, k.error)) << k.args.join(' ').toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
+    const auto [status, errors] = runCli(dir.path(), {"chart", "value", "--png", "taken.png"});
+    EXPECT_EQ(status, 1);
     EXPECT_NE(errors.find("The picture could not be written to taken.png"), std::string::npos) << errors;
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"taken.png"});
 }
 
 }  // namespace
-}  // namespace tintara::testkit
+}  // namespace tintara::ui::qt
