@@ -199,7 +199,7 @@ void CTol::Command2_Click() {
     for (int chip = chipCount - 1; chip >= 0; --chip)
         text += tolerancePaletteLine(date, time, chip, hvc[std::size_t(chip)], rgb[std::size_t(chip)]);
     std::string error;
-    if (!datafiles::replaceFile(files_.workingDir / paletteName, text, error)) {
+    if (!datafiles::replaceFile(files_.workingDir / paletteName, text, error, main_.writeSeam)) {
         platform_.dialogs.messageBox(error, ui::MessageButtons::OK, ui::MessageIcon::Critical, "Save Palette");
         return;
     }

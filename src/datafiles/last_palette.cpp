@@ -27,12 +27,12 @@ std::string lastPaletteLine(const std::string& name) {
     return name + std::string(textio::lineEnd);
 }
 
-bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error) {
+bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error, WriteSeam* seam) {
     if (name.find_first_of("\r\n") != std::string::npos) {
         error = "The palette name holds a line end and cannot be remembered";
         return false;
     }
-    return replaceFile(file, lastPaletteLine(name), error);
+    return replaceFile(file, lastPaletteLine(name), error, seam);
 }
 
 }  // namespace tintara::datafiles

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "datafiles/whole_file.h"
+
 namespace tintara::datafiles {
 
 inline constexpr const char* lastPaletteFileName = "LastPalette.txt";
@@ -22,6 +24,7 @@ std::string lastPaletteLine(const std::string& name);
 
 // Rewrites the file with the name as its only line; false with a message when
 // it cannot (the old name then stays), or when the name holds a line end.
-bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error);
+bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error,
+                      WriteSeam* seam = nullptr);
 
 }  // namespace tintara::datafiles

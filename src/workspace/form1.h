@@ -245,9 +245,11 @@ public:
     void Command1_Click();
     void Command9_Click();
 
-    // Service mode: sample import and the Munsell table. Every byte of their
-    // outputs, and of the configuration file, passes writeSeam when one is set
-    // (tests make writes fail there, as a full disk would).
+    // Service mode: sample import and the Munsell table. Every byte of every
+    // file written whole from this window and the windows it opens (the
+    // outputs, the configuration file, "Cpalette.csv", "LastPalette.txt")
+    // passes writeSeam when one is set (tests make writes fail there, as a
+    // full disk would).
     void import_Click();
     void Command3_Click();
     void stopImport_Click() { stopRequested_ = true; }
