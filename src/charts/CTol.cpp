@@ -117,7 +117,7 @@ void CTol::writeOffsetCaptions() {
 }
 
 void CTol::MakeCTol(float L, float a, float b) {
-    const ChartModeScope chart(main_.chartMode);
+    const ChartModeScope chart(main_);
     const float standard[3] = {L, a, b};
     for (int i = 0; i < 3; ++i) Text2[i].setText(textio::format(standard[i], "###.00"));
     for (int chip : order) {

@@ -136,6 +136,19 @@ public:
     const LabPair& labPair() const { return labPair_; }  // row 0 the standard L*a*b*, row 1 the trial
     bool scrollGuard() const { return scrollGuard_; }    // the window itself is moving its scroll bars
     bool outOfGamut() const { return outOfGamut_; }      // the last xyzrgb lay outside the display range
+    // rgbR, rgbG, rgbB and the gamut state together, as a chart that converts
+    // colours of its own keeps and puts back the current colour's.
+    struct DisplayState {
+        std::int16_t R, G, B;
+        bool outOfGamut;
+    };
+    DisplayState displayState() const { return {rgbR, rgbG, rgbB, outOfGamut_}; }
+    void restoreDisplayState(const DisplayState& state) {
+        rgbR = state.R;
+        rgbG = state.G;
+        rgbB = state.B;
+        outOfGamut_ = state.outOfGamut;
+    }
     const colorimetry::DisplaySettings& display() const { return display_; }
     const std::string& versionText() const { return versionText_; }
     const std::string& instName() const { return instName_; }
