@@ -25,7 +25,15 @@ bool writePng(const Image& picture, const std::string& path, std::string& error,
         error = "The picture could not be written to " + path + ": " + fromQString(writer.errorString());
         return false;
     }
-    return datafiles::replaceFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())), error, seam);
+    if (datafiles::replaceFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())), error, seam))
+        return true;
+    // The writer names the file before its reason; the message keeps the
+    // wording every picture writer has used.
+    const std::string named = path + ": ";
+    const std::size_t at = error.find(named);
+    error = "The picture could not be written to " + named +
+            (at == std::string::npos ? error : error.substr(at + named.size()));
+    return false;
 }
 
 }  // namespace tintara::ui::qt
