@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "cli_options.h"
+#include "cli/cli_options.h"
 #include "instruments/config_file.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/qt/qt_clock.h"

@@ -4,10 +4,10 @@
 #include <iostream>
 #include <string>
 
-#include "batch_line.h"
+#include "cli/batch_line.h"
+#include "cli/strict_values.h"
 #include "cli_window.h"
 #include "exit_codes.h"
-#include "strict_values.h"
 #include "textio/printstyle.h"
 #include "workspace/form1.h"
 #include "workspace/typed_entry.h"

@@ -3,18 +3,9 @@
 // record holds.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "cli/export_options.h"
 
 namespace tintara::cli {
-
-struct ExportOptions {
-    std::string palette;
-    std::string format;  // "gpl" or "css"
-    std::string output;  // a file, or "-" for standard output
-};
-
-bool parseExportOptions(const std::vector<std::string>& args, ExportOptions& options, std::string& error);
 
 // Returns the process exit status.
 int runExportPalette(const ExportOptions& options);

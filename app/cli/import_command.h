@@ -6,18 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "cli_options.h"
+#include "cli/import_options.h"
 
 namespace tintara::cli {
-
-struct ImportOptions {
-    ConvertOptions display;              // illuminant, PWD, gamma
-    std::string type;                    // the answer to "Type import"
-    std::optional<std::string> file;     // answers the file dialog of "xyz" and "0"
-    std::string palette = "ZOLpalette";  // answers the palette name box of "xyz"
-};
-
-bool parseImportOptions(const std::vector<std::string>& args, ImportOptions& options, std::string& error);
 
 // Runs the import and prints what its message boxes say: notes on standard
 // output, failures on standard error. Status 1 when the input could not be

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "chart_command.h"
-#include "cli_options.h"
+#include "cli/cli_options.h"
 #include "convert_command.h"
 #include "exit_codes.h"
 #include "export_palette_command.h"
+#include "image_commands.h"
 #include "import_command.h"
 #include "measure_command.h"
 #include "usage.h"
@@ -77,6 +78,16 @@ int main(int argc, char** argv) {
         tintara::cli::ExportOptions options;
         if (!tintara::cli::parseExportOptions(args, options, error)) return usageError(error);
         return tintara::cli::runExportPalette(options);
+    }
+    if (command == "palette-from-image") {
+        tintara::cli::PaletteFromImageOptions options;
+        if (!tintara::cli::parsePaletteFromImageOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runPaletteFromImage(options, argv[0]);
+    }
+    if (command == "image-notation") {
+        tintara::cli::ImageNotationOptions options;
+        if (!tintara::cli::parseImageNotationOptions(args, options, error)) return usageError(error);
+        return tintara::cli::runImageNotation(options, argv[0]);
     }
     if (command == "import") {
         tintara::cli::ImportOptions options;

@@ -13,6 +13,8 @@ const char* synopsis = R"(Usage:
   tintara-cli view [OPTIONS] PALETTE [--turn DEG] [--tilt DEG] [--zoom Z] [--numbers] --png FILE
   tintara-cli view [OPTIONS] PALETTE --list
   tintara-cli export-palette PALETTE --format gpl|css FILE
+  tintara-cli palette-from-image [OPTIONS] PICTURE --granularity N --out FILE
+  tintara-cli image-notation [OPTIONS] PICTURE --at X,Y [--granularity N]
   tintara-cli import [OPTIONS] TYPE [FILE] [--palette NAME]
   tintara-cli table [OPTIONS]
   tintara-cli COMMAND --help    the usage of one command
@@ -149,6 +151,31 @@ one that is not a whole number from 0 to 255, stops the export with its line
 number (status 1).
 )";
 
+const char* paletteFromImage = R"(
+palette-from-image makes a palette of PICTURE (JPEG or PNG) as the image
+window's "Make Palette of Image" does: the picture is cut into blocks of N x N
+pixels (a last column or row narrower than N is left out), each block's
+average RGB is converted through the main window under the OPTIONS, and one
+palette record per block, tagged with the block's top-left pixel (" 0 10"), is
+appended to FILE (".csv" is added unless the name ends so; a FILE that exists
+is replaced), column by column from the top. It prints how many records were
+written. N is a whole number of 1 or more giving 1 to 10,000 blocks. A picture
+that cannot be read, too many or no blocks, or a FILE that cannot be written is
+refused with the reason on standard error (status 1); a write that fails part
+way stops at that record, and FILE keeps the records before it.
+)";
+
+const char* imageNotation = R"(
+image-notation prints the image window's notation line for one block of
+PICTURE: without --granularity, the 9 x 9 block centred on pixel X,Y that a
+click there averages (pixels beyond the picture's edge count as white); with
+--granularity N, the N x N palette block holding X,Y. The block's average RGB
+is converted through the main window under the OPTIONS. A click's block with a
+channel at 0 or 255 is not converted (the window says so; status 1). A pixel
+outside the picture or its whole blocks, or a picture that cannot be read, is
+refused with the reason on standard error (status 1).
+)";
+
 const char* import = R"(
 import converts a file of colour samples as the main window's "Import" does.
 TYPE and the files it reads and writes:
@@ -181,7 +208,8 @@ could not start (Vezedu.dat missing or damaged).
 }  // namespace
 
 std::string generalUsage() {
-    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + view + exportPalette + import + table + statuses;
+    return std::string(synopsis) + options + forms + fields + convert + savePalette + measure + chart + view +
+           exportPalette + paletteFromImage + imageNotation + import + table + statuses;
 }
 
 std::optional<std::string> commandUsage(const std::string& command) {
@@ -209,9 +237,15 @@ std::optional<std::string> commandUsage(const std::string& command) {
     if (command == "export-palette")
         return std::string("Usage:\n  tintara-cli export-palette PALETTE --format gpl|css FILE\n") + exportPalette +
                statuses;
+    if (command == "palette-from-image")
+        return std::string("Usage:\n  tintara-cli palette-from-image [OPTIONS] PICTURE --granularity N --out FILE\n") +
+               paletteFromImage + options + statuses;
+    if (command == "image-notation")
+        return std::string("Usage:\n  tintara-cli image-notation [OPTIONS] PICTURE --at X,Y [--granularity N]\n") +
+               imageNotation + options + statuses;
     if (command == "import")
-        return std::string("Usage:\n  tintara-cli import [OPTIONS] TYPE [FILE] [--palette NAME]\n") + import +
-               options + statuses;
+        return std::string("Usage:\n  tintara-cli import [OPTIONS] TYPE [FILE] [--palette NAME]\n") + import + options +
+               statuses;
     if (command == "table") return std::string("Usage:\n  tintara-cli table [OPTIONS]\n") + table + options + statuses;
     return std::nullopt;
 }

@@ -3,25 +3,9 @@
 // the 3D display into a PNG file, or prints the sample list.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "cli_options.h"
+#include "cli/view_options.h"
 
 namespace tintara::cli {
-
-struct ViewOptions {
-    ConvertOptions display;  // illuminant, PWD, gamma; the palette file in words
-    int turn = 0;            // rotation, -180..180 degrees
-    int tilt = 75;           // 90 a side view, 0 from above
-    int zoom = 20;           // half the width shown, 1..40 chroma steps
-    bool numbers = false;    // "Display sample #"
-    bool list = false;
-    std::optional<std::string> png;
-};
-
-bool parseViewOptions(const std::vector<std::string>& args, ViewOptions& options, std::string& error);
 
 // Returns the process exit status.
 int runView(const ViewOptions& options, const char* argv0);

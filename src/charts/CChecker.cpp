@@ -73,12 +73,8 @@ void CChecker::fillCC() {
             Patch& patch = Shape1[std::size_t(i)];
             patch = Patch{surround, true};
             if (!notation) continue;
-            // A hue without a family symbol reads as 100 and more; it is folded
-            // once, as the main window folds it.
+            // The reader takes only hues with a family symbol.
             const munsell::ParsedHue hue = munsell::parseHue(notation->hue);
-            if (!hue.familyFound && read.problem.empty())
-                read.problem = std::string(notationsFile) + ": patch " + std::to_string(i + 1) + ", \"" +
-                               notation->name + "\", has the hue \"" + notation->hue + "\" without a hue family";
             float V = float(textio::leadingNumber(notation->value)), X = 0, Y = 0, Z = 0, x = 0, y = 0;
             main_.mun2xyz(munsell::foldedOnce(hue.hue), V, float(textio::leadingNumber(notation->chroma)), X, Y, Z, x,
                           y);

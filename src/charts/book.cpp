@@ -139,14 +139,15 @@ void book::Form_MouseDown(ui::MouseButton, int, float X, float Y) {
     if (i < 0 || !Shape1[i].painted) return;
     ui::Rgb c;
     if (!Drawing.colorAt(X, Y, c)) return;
+    // A component at either end of the range belongs to black or to a colour
+    // clipped to the display (a dotted chip), whose notation the main window
+    // would not find again. Its numbers alone in the RGB boxes would leave the
+    // main window showing two colours at once, so it is left as it is.
+    for (int v : {c.r, c.g, c.b})
+        if (v == 0 || v == 255) return;
     main_.Text1[0].setText(std::to_string(c.r));
     main_.Text1[1].setText(std::to_string(c.g));
     main_.Text1[2].setText(std::to_string(c.b));
-    // A component at either end of the range belongs to black or to a colour
-    // clipped to the display (a dotted chip), whose notation the main window
-    // would not find again: only the numbers are written.
-    for (int v : {c.r, c.g, c.b})
-        if (v == 0 || v == 255) return;
     main_.Command6_Click();
 }
 

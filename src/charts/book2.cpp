@@ -123,13 +123,16 @@ void book2::Form_MouseMove(ui::MouseButton, int, float X, float Y) {
 void book2::Form_MouseDown(ui::MouseButton, int, float X, float Y) {
     ui::Rgb c;
     if (!Drawing.colorAt(X, Y, c) || c == faceGrey) return;
+    // Black or a clipped colour is not converted; the main window keeps the
+    // colour it shows rather than taking the numbers alone.
+    if (!displayable(c)) {
+        Shape1.setFillColor(ui::black);
+        return;
+    }
     main_.Text1[0].setText(std::to_string(c.r));
     main_.Text1[1].setText(std::to_string(c.g));
     main_.Text1[2].setText(std::to_string(c.b));
-    if (displayable(c))
-        main_.Command6_Click();
-    else
-        Shape1.setFillColor(ui::black);
+    main_.Command6_Click();
 }
 
 }  // namespace tintara::charts

@@ -1,9 +1,13 @@
 #include "charts/ccnames.h"
 
+#include <cfloat>
+#include <cmath>
 #include <sstream>
 #include <vector>
 
+#include "munsell/hue_notation.h"
 #include "textio/fieldreader.h"
+#include "textio/numberread.h"
 
 namespace tintara::charts {
 
@@ -18,6 +22,24 @@ std::vector<std::string> fieldsOf(const std::string& line) {
     std::vector<std::string> fields;
     while (auto field = reader.field()) fields.push_back(std::move(*field));
     return fields;
+}
+
+// Why a value or chroma text is no number a float holds; empty when it is one.
+std::string numberProblem(const char* what, const std::string& text) {
+    const auto number = textio::parseNumber(text);
+    if (number && std::fabs(*number) <= FLT_MAX) return {};
+    return std::string("has the ") + what + " \"" + text + "\", " + (number ? "out of range" : "which is not a number");
+}
+
+// What keeps a whole record from being painted: a hue the main window would
+// refuse with "Format Error" (no family symbol) or could not place on the
+// circle, a value or chroma that is no number (it would be painted as 0).
+std::string notationProblem(const PatchNotation& n) {
+    const munsell::ParsedHue hue = munsell::parseHue(n.hue);
+    if (!hue.familyFound) return "has the hue \"" + n.hue + "\" without a hue family";
+    if (!std::isfinite(hue.hue)) return "has the hue \"" + n.hue + "\" out of range";
+    if (auto problem = numberProblem("value", n.value); !problem.empty()) return problem;
+    return numberProblem("chroma", n.chroma);
 }
 }  // namespace
 
@@ -46,7 +68,13 @@ PatchNotations readPatchNotations(std::istream& in, const std::string& fileName)
             note(fileName + ", line " + std::to_string(lineNumber) + ": patch " + std::to_string(patch + 1) + " has " +
                  std::to_string(fields.size()) + " of its 5 fields");
         } else {
-            read.patches[std::size_t(patch)] = PatchNotation{fields[1], fields[2], fields[3], fields[4]};
+            PatchNotation notation{fields[1], fields[2], fields[3], fields[4]};
+            const std::string problem = notationProblem(notation);
+            if (problem.empty())
+                read.patches[std::size_t(patch)] = std::move(notation);
+            else
+                note(fileName + ", line " + std::to_string(lineNumber) + ": patch " + std::to_string(patch + 1) +
+                     ", \"" + notation.name + "\", " + problem);
         }
         ++patch;
     }

@@ -12,6 +12,7 @@ namespace tintara::charts {
 
 inline constexpr int patchCount = 24;
 
+// A patch as read: its hue names a family, its value and chroma are numbers.
 struct PatchNotation {
     std::string name, hue, value, chroma;
 };
@@ -24,8 +25,9 @@ struct PatchNotations {
 };
 
 // Reads the records after the header line; blank lines are passed over. A
-// record with fewer than five fields leaves its patch unread; records after
-// the 24th are not read.
+// record with fewer than five fields, a hue without a family symbol or a
+// value or chroma that is not a number leaves its patch unread, and the first
+// such record is named with its line; records after the 24th are not read.
 PatchNotations readPatchNotations(std::istream& in, const std::string& fileName);
 
 }  // namespace tintara::charts

@@ -20,9 +20,19 @@ int resultColumns(ImportType type) { return type == ImportType::MunsellTable ? 1
 // The input fields the type writes back in front of its results.
 std::size_t echoedFields(ImportType type) { return type == ImportType::RhsChart ? 3 : 0; }
 
+// An input field as a column of the output. Blanks or tabs at either end (a
+// quoted input field, the last text of a steps line) are kept inside quotes,
+// since a reader drops them from a bare field.
+std::string echoedField(const std::string& text) {
+    std::string field = textio::csvField(text);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (field == text && !text.empty() && (blank(text.front()) || blank(text.back()))) field = '"' + text + '"';
+    return field;
+}
+
 void putFields(textio::PrintLine& line, const SampleRecord& record, std::size_t count) {
     for (std::size_t i = 0; i < count && i < record.fields.size(); ++i)
-        line.text(std::string(i ? "," : "") + textio::csvField(record.fields[i]));
+        line.text(std::string(i ? "," : "") + echoedField(record.fields[i]));
 }
 
 // ",X,Y,Z,L*,a*,b*" as shown, then the components as numbers.

@@ -15,6 +15,10 @@ std::optional<std::string> readLastPalette(const std::filesystem::path& file) {
     const textio::TextFile text = textio::readTextFile(file, limit);
     if (text.problem != textio::FileProblem::None) return std::nullopt;
     std::istringstream in(text.text);
+    return readLastPalette(in);
+}
+
+std::optional<std::string> readLastPalette(std::istream& in) {
     textio::FieldReader reader(in);
     auto name = reader.field();
     if (!name || name->empty()) return std::nullopt;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,8 @@ inline constexpr const char* defaultPaletteName = "newpalette2.csv";
 // The first field of the file's first line; none when the file is missing,
 // unreadable or holds no name.
 std::optional<std::string> readLastPalette(const std::filesystem::path& file);
+// The same from the file's content.
+std::optional<std::string> readLastPalette(std::istream& in);
 
 // The line the file holds for a name: the name itself, or quoted as a palette
 // field is when it holds a comma, a quote or blanks at either end, so that it

@@ -1,18 +1,19 @@
-// Image analysis (Form2) in the window set: its maker, its typed accessor and the
-// forwarding of its public procedure. Until the window exists it is not
-// available, and what the main window asks of it does nothing. A window that
-// runs start-up code when it is first used (Form_Load) runs it in its maker.
-//
-// Adding Form2: include "imaging/Form2.h"; let the maker return
-//     [this] { return std::make_unique<imaging::Form2>(main_, platform_, files_, *this); }
-// (with the arguments that Form2 takes); define
-//     imaging::Form2& WindowSet::imageAnalysis() {
-//         return static_cast<imaging::Form2&>(*window(Companion::ImageAnalysis));
-//     }
+// Image analysis (Form2) in the window set: its maker and its typed accessor.
+// Its start-up (Form_Load: the window shown with TestImage.jpg) runs once the
+// window's view exists, so that a message about the picture appears over it.
+#include "imaging/form2.h"
 #include "windows/window_set.h"
 
 namespace tintara::windows {
 
-WindowSet::Maker WindowSet::imageAnalysisMaker() { return {}; }
+WindowSet::Maker WindowSet::imageAnalysisMaker() {
+    return [this] {
+        auto form = std::make_unique<imaging::Form2>(main_, platform_, files_, this);
+        slot(Companion::ImageAnalysis).startUp = [window = form.get()] { window->Form_Load(); };
+        return form;
+    };
+}
+
+imaging::Form2& WindowSet::imageAnalysis() { return static_cast<imaging::Form2&>(*window(Companion::ImageAnalysis)); }
 
 }  // namespace tintara::windows

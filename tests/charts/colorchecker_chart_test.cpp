@@ -34,7 +34,6 @@ protected:
 TEST_F(ColorCheckerTest, ThePatchesOfTheShippedFileFollowTheGamma) {
     w().Check5.click();
     CChecker& chart = companions->colorChecker();
-    EXPECT_EQ(chart.caption(), "The Macbeth ColorChecker\u00ae");
     EXPECT_EQ(chart.Label2.caption(), "");
     const struct {
         int patch;
@@ -102,6 +101,30 @@ TEST_F(ColorCheckerTest, ADamagedFilePaintsWhatItHoldsAndSaysWhatIsMissing) {
     EXPECT_EQ(chart->Label2.caption(), "ccnames.csv ends after line 1: patches 1 to 24 have no record");
     EXPECT_EQ(fields(), before);
     EXPECT_FALSE(w().chartMode);
+}
+
+// A record whose notation the chart cannot paint as written is named with
+// its line and its patch left empty; the next record is read on.
+TEST(ColorCheckerNotations, ARecordThatCannotBePaintedIsNamedWithItsLine) {
+    const struct {
+        const char* record;
+        const char* problem;
+    } cases[] = {
+        {"1,bare,7.5,5,10", "\"bare\", has the hue \"7.5\" without a hue family"},
+        {"1,neutral,N,5,0", "\"neutral\", has the hue \"N\" without a hue family"},
+        {"1,huge,1e39R,5,4", "\"huge\", has the hue \"1e39R\" out of range"},
+        {"1,dark,5R,dark,4", "\"dark\", has the value \"dark\", which is not a number"},
+        {"1,far,5R,5,1e39", "\"far\", has the chroma \"1e39\", out of range"},
+        {"1,empty,5R,5,", "\"empty\", has the chroma \"\", which is not a number"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream file(std::string("No,Name,Hue,Value,Chroma\r\n\r\n") + c.record + "\r\n2,red,5R, 4 ,12\r\n");
+        const charts::PatchNotations read = charts::readPatchNotations(file, "ccnames.csv");
+        EXPECT_EQ(read.problem, std::string("ccnames.csv, line 3: patch 1, ") + c.problem);
+        EXPECT_FALSE(read.patches[0].has_value()) << c.record;
+        ASSERT_TRUE(read.patches[1].has_value()) << c.record;
+        EXPECT_EQ(read.patches[1]->value, "4");
+    }
 }
 
 }  // namespace

@@ -95,15 +95,13 @@ TEST_F(HuePageTest, AClickSendsAChipsColourButNotAClippedOneNorTheGrey) {
     w().Check2.click();
     enterMunsell("5R", "3", "2");
     const auto before = fields();
-    clickChip(18, 6);  // 255: only the numbers
-    EXPECT_EQ(joined(w().Text1), "255,75,85");
-    clickChip(0, 0);  // the black chip
-    EXPECT_EQ(joined(w().Text1), "0,0,0");
-    const auto after = fields();
-    EXPECT_EQ(std::vector(after.begin(), after.begin() + 11), std::vector(before.begin(), before.begin() + 11));
+    // A clipped chip (255, 75, 85) and the black one leave the main window
+    // whole: no numbers without their conversion.
+    clickChip(18, 6);
+    clickChip(0, 0);
     clickChip(28, 9);                 // a chip the data do not hold
     click(page(), 1320 + 650, 3000);  // between two chips
-    EXPECT_EQ(joined(w().Text1), "0,0,0");
+    EXPECT_EQ(fields(), before);
 
     clickChip(4, 5);
     EXPECT_EQ(joined(w().Text1), "154,111,108");

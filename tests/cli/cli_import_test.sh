@@ -6,15 +6,7 @@ cli="${1:?usage: cli_import_test.sh TINTARA_CLI}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-checks=0
-check() {  # check NAME EXPECTED ACTUAL
-  checks=$((checks + 1))
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 status() { set +e; "$@" >out.txt 2>err.txt; echo $?; set -e; }
 
 # Steps: 5R 4/14 (a sample of the renotation data) and 5B 5/10, whose red lies
@@ -57,5 +49,4 @@ mkdir -p blocked && cd blocked && mkdir muntable2.prn
 check "table into a folder" 1 "$(status "$cli" table)"
 check "table folder message" "Cannot write $work/blocked/muntable2.prn: a folder has that name. No table was written." "$(cat err.txt)"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

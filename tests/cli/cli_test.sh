@@ -7,15 +7,7 @@ sim="${2:?usage: cli_test.sh TINTARA_CLI INSTRUMENT_SIMULATOR}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-checks=0
-check() {  # check NAME EXPECTED ACTUAL
-  checks=$((checks + 1))
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 
 # The start-up colour typed again prints the window's fields in order.
 out="$("$cli" convert munsell 5.6R 6.1 6.2)"
@@ -165,5 +157,4 @@ out="$("$cli" measure Import --file violet.txt)"; status=$?
 set -e
 check "measured outside the data" "0 note=Outside the Munsell renotation data" "$status $(printf '%s\n' "$out" | grep '^note=')"
 
-echo "$checks checks, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -7,13 +7,7 @@ cli="${1:?usage: viewer_cli_test.sh TINTARA_CLI}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 status() { set +e; "$@" >/dev/null 2>&1; local s=$?; set -e; echo "$s"; }
 
 # A palette as the main window writes it, with a comma and quotes in names.
@@ -39,6 +33,7 @@ check "last palette untouched" "no" "$([ -e LastPalette.txt ] && echo yes || ech
 check "turn out of range" 2 "$(status "$cli" view reds.csv --turn 181 --png x.png)"
 check "tilt not whole" 2 "$(status "$cli" view reds.csv --tilt 12.5 --png x.png)"
 check "zoom zero" 2 "$(status "$cli" view reds.csv --zoom 0 --png x.png)"
+check "turn beyond any whole number" 2 "$(status "$cli" view reds.csv --turn -4888888888888888888888885 --png x.png)"
 check "no output" 2 "$(status "$cli" view reds.csv)"
 check "missing palette" 1 "$(status "$cli" view nothere.csv --list)"
 mkdir taken.png
@@ -72,5 +67,4 @@ err="$("$cli" export-palette broken.csv --format gpl out.gpl 2>&1)"
 set -e
 check "export message" "tintara-cli: broken.csv, line 4: the record has 5 fields; a palette record has at least 6" "$err"
 
-[ "$failures" -eq 0 ] && echo "all viewer command-line checks passed"
-exit "$failures"
+finish

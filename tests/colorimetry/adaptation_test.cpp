@@ -18,29 +18,21 @@ struct Case {
     Xyz colour, adapted;
 };
 
-// A red, green, blue, cyan and dark blue carried each way between C and the
-// other two conditions; each leans on different coefficients of both matrices.
+// A red, green and blue carried each way between C and the other two
+// conditions: the map is linear, so three independent colours pin all of it.
 const Case cases[] = {
     {C, Condition::D50_2, {35, 20, 5}, {36.33694f, 20.61542f, 3.44012f}},
     {C, Condition::D50_2, {30, 50, 15}, {31.02731f, 50.50925f, 11.01755f}},
     {C, Condition::D50_2, {20, 12, 60}, {17.44064f, 11.27412f, 41.42714f}},
-    {C, Condition::D50_2, {35, 45, 60}, {33.51487f, 44.71549f, 41.92178f}},
-    {C, Condition::D50_2, {3, 2, 9}, {2.61918f, 1.89224f, 6.21816f}},
     {C, Condition::D65_10, {35, 20, 5}, {34.46768f, 19.87282f, 4.53314f}},
     {C, Condition::D65_10, {30, 50, 15}, {29.15784f, 50.40173f, 13.83086f}},
     {C, Condition::D65_10, {20, 12, 60}, {18.89381f, 11.72906f, 54.27620f}},
-    {C, Condition::D65_10, {35, 45, 60}, {33.51992f, 45.09104f, 54.47054f}},
-    {C, Condition::D65_10, {3, 2, 9}, {2.83263f, 1.96270f, 8.14298f}},
     {Condition::D50_2, C, {35, 20, 5}, {33.84658f, 19.45003f, 7.25569f}},
     {Condition::D50_2, C, {30, 50, 15}, {29.33993f, 49.61330f, 20.76854f}},
     {Condition::D50_2, C, {20, 12, 60}, {23.96275f, 13.16116f, 86.93739f}},
-    {Condition::D50_2, C, {35, 45, 60}, {37.89344f, 45.72683f, 86.21515f}},
-    {Condition::D50_2, C, {3, 2, 9}, {3.59113f, 2.17300f, 13.03466f}},
     {Condition::D65_10, C, {35, 20, 5}, {35.54548f, 20.13374f, 5.51754f}},
     {Condition::D65_10, C, {30, 50, 15}, {30.86546f, 49.62032f, 16.29989f}},
     {Condition::D65_10, C, {20, 12, 60}, {21.20779f, 12.30419f, 66.33156f}},
-    {Condition::D65_10, C, {35, 45, 60}, {36.57959f, 44.95204f, 66.12139f}},
-    {Condition::D65_10, C, {3, 2, 9}, {3.18257f, 2.04235f, 9.94805f}},
 };
 
 TEST(Adaptation, ChromaticColoursEachWayBetweenCAndTheOtherConditions) {

@@ -21,24 +21,18 @@ struct LinearCase {
     Xyz xyz;  // on the 0..1 scale
 };
 
-// Pure primaries give the inverse matrix's columns divided by kX and kZ; the
-// cyan and dark blue mix them.
+// Pure primaries give the inverse matrix's columns divided by kX and kZ, and
+// through the forward matrix pin each of its coefficients.
 const LinearCase primaries[] = {
-    {Condition::C2, {1, 0, 0}, {0.4255884f, 0.2126710f, 0.0209941f}},             // red
-    {Condition::C2, {0, 1, 0}, {0.3689678f, 0.7151600f, 0.1294272f}},             // green
-    {Condition::C2, {0, 0, 1}, {0.1861689f, 0.0721690f, 1.0318158f}},             // blue
-    {Condition::C2, {0, 1, 1}, {0.5551367f, 0.7873290f, 1.1612430f}},             // cyan
-    {Condition::C2, {0.02f, 0.03f, 0.2f}, {0.0568146f, 0.0401420f, 0.2106659f}},  // dark blue
+    {Condition::C2, {1, 0, 0}, {0.4255884f, 0.2126710f, 0.0209941f}},
+    {Condition::C2, {0, 1, 0}, {0.3689678f, 0.7151600f, 0.1294272f}},
+    {Condition::C2, {0, 0, 1}, {0.1861689f, 0.0721690f, 1.0318158f}},
     {Condition::D50_2, {1, 0, 0}, {0.4184197f, 0.2126710f, 0.0146530f}},
     {Condition::D50_2, {0, 1, 0}, {0.3627529f, 0.7151600f, 0.0903348f}},
     {Condition::D50_2, {0, 0, 1}, {0.1830331f, 0.0721690f, 0.7201646f}},
-    {Condition::D50_2, {0, 1, 1}, {0.5457859f, 0.7873290f, 0.8104995f}},
-    {Condition::D50_2, {0.02f, 0.03f, 0.2f}, {0.0558576f, 0.0401420f, 0.1470360f}},
     {Condition::D65_10, {1, 0, 0}, {0.4114290f, 0.2126710f, 0.0190536f}},
     {Condition::D65_10, {0, 1, 0}, {0.3566922f, 0.7151600f, 0.1174645f}},
     {Condition::D65_10, {0, 0, 1}, {0.1799750f, 0.0721690f, 0.9364472f}},
-    {Condition::D65_10, {0, 1, 1}, {0.5366672f, 0.7873290f, 1.0539117f}},
-    {Condition::D65_10, {0.02f, 0.03f, 0.2f}, {0.0549244f, 0.0401420f, 0.1911944f}},
 };
 
 // Both matrices, both ways: the primaries' XYZ by hand, and that XYZ (times
@@ -61,25 +55,19 @@ struct DisplayCase {
     int R, G, B;
 };
 
-// Chromatic colours whose every channel lies inside the display range, so
+// A red, green and blue whose every channel lies inside the display range, so
 // that each coefficient of each row reaches the result; none of the encoded
 // components lies within 0.02 of a whole number.
 const DisplayCase chromatic[] = {
-    {Condition::C2, {35, 20, 5}, {0.7687770f, 0.0483426f, 0.0267524f}, 226, 64, 49},     // red
-    {Condition::C2, {30, 50, 15}, {0.1046973f, 0.6619342f, 0.0602136f}, 91, 211, 71},    // green
-    {Condition::C2, {20, 12, 60}, {0.1681664f, 0.0602129f, 0.5705247f}, 113, 71, 197},   // blue
-    {Condition::C2, {35, 45, 60}, {0.1319766f, 0.5383891f, 0.5112801f}, 101, 192, 187},  // cyan
-    {Condition::C2, {3, 2, 9}, {0.0221507f, 0.0127839f, 0.0851706f}, 45, 35, 83},        // dark blue
+    {Condition::C2, {35, 20, 5}, {0.7687770f, 0.0483426f, 0.0267524f}, 226, 64, 49},
+    {Condition::C2, {30, 50, 15}, {0.1046973f, 0.6619342f, 0.0602136f}, 91, 211, 71},
+    {Condition::C2, {20, 12, 60}, {0.1681664f, 0.0602129f, 0.5705247f}, 113, 71, 197},
     {Condition::D50_2, {35, 20, 5}, {0.7776746f, 0.0435379f, 0.0481443f}, 227, 61, 64},
     {Condition::D50_2, {30, 50, 15}, {0.0910365f, 0.6595904f, 0.1236965f}, 85, 211, 98},
     {Condition::D50_2, {20, 12, 60}, {0.0597184f, 0.0669310f, 0.8235322f}, 70, 74, 233},
-    {Condition::D50_2, {35, 45, 60}, {0.0315993f, 0.5426932f, 0.7644262f}, 53, 193, 225},
-    {Condition::D50_2, {3, 2, 9}, {0.0058835f, 0.0137916f, 0.1231217f}, 24, 36, 98},
     {Condition::D65_10, {35, 20, 5}, {0.8042670f, 0.0372228f, 0.0323601f}, 230, 57, 53},
     {Condition::D65_10, {30, 50, 15}, {0.1301077f, 0.6528206f, 0.0756449f}, 100, 210, 78},
     {Condition::D65_10, {20, 12, 60}, {0.1617283f, 0.0560858f, 0.6303937f}, 111, 68, 206},
-    {Condition::D65_10, {35, 45, 60}, {0.1417505f, 0.5294129f, 0.5714275f}, 104, 190, 197},
-    {Condition::D65_10, {3, 2, 9}, {0.0211850f, 0.0121649f, 0.0941510f}, 44, 34, 87},
 };
 
 TEST(DisplayRgb, ChromaticColoursUnderEachCondition) {
@@ -87,16 +75,11 @@ TEST(DisplayRgb, ChromaticColoursUnderEachCondition) {
         SCOPED_TRACE(testing::Message() << int(k.condition) << ": " << k.xyz.X << " " << k.xyz.Y << " " << k.xyz.Z);
         const DisplayRgb rgb = displayRgbFromXyz(k.xyz, k.condition, startup);
         EXPECT_TRIPLE_NEAR(rgb.linear.r, rgb.linear.g, rgb.linear.b, k.linear.r, k.linear.g, k.linear.b, 1e-6f);
-        EXPECT_EQ(rgb.R, k.R);
-        EXPECT_EQ(rgb.G, k.G);
-        EXPECT_EQ(rgb.B, k.B);
+        EXPECT_TRIPLE_NEAR(rgb.R, rgb.G, rgb.B, k.R, k.G, k.B, 0);
         EXPECT_FALSE(rgb.outOfGamut);
     }
-}
-
-// Each channel takes its own gain and exponent: the cyan under C with gains
-// 1, 0.9, 0.6 and gammas 1.8, 2.2, 2.6 gives 82.78, 173.20, 118.21.
-TEST(DisplayRgb, EachChannelHasItsOwnGainAndExponent) {
+    // Each channel takes its own gain and exponent: the cyan under C with gains
+    // 1, 0.9, 0.6 and gammas 1.8, 2.2, 2.6 gives 82.78, 173.20, 118.21.
     DisplaySettings display;
     display.gain = {1, 1, 0.9f, 0.6f};
     display.exponent = {1, 1 / 1.8f, 1 / 2.2f, 1 / 2.6f};

@@ -1,6 +1,6 @@
 // What the main window's import tests leave to this level: the not-displayed
 // rule at both ends of its band, record numbers past 16 bits, and the
-// ColorChecker row of a sample not converted.
+// input fields written back in their columns.
 #include "datafiles/import_rows.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +23,16 @@ TEST(ImportRows, RecordNumbersAndCountsPastSixteenBits) {
     EXPECT_EQ(totalsMessage(40000, 0), "Total colors 40000  Colors not displayed 0");
 }
 
-TEST(ImportRows, ColorCheckerRowNotConverted) {
+// Input fields go back in their columns and read back as they were read:
+// a comma or quote inside, or blanks and tabs at either end, are quoted.
+TEST(ImportRows, InputFieldsReadBackWhole) {
     EXPECT_EQ(notConvertedRow(ImportType::ColorChecker, {3, {"1", "a, b", "N", "5", "0"}, {}}, 1),
               "1,\"a, b\",N,5,0,not converted,,,,,,,,\r\n");
+    // The steps line "a<TAB><TAB>10<TAB>": its third text ends in a tab.
+    EXPECT_EQ(notConvertedRow(ImportType::MunsellSteps, {1, {"a", "", "10\t"}, {}}, 1),
+              "a,,\"10\t\",not converted,,,,,,,,\r\n");
+    EXPECT_EQ(notConvertedRow(ImportType::MunsellTable, {2, {" 5R", "4 ", "say \"hi\""}, {}}, 1),
+              "\" 5R\",\"4 \",\"say \"\"hi\"\"\",not converted,,,,,,,,,,,,\r\n");
 }
 
 }  // namespace

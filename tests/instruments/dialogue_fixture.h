@@ -43,7 +43,34 @@ struct Failure {
     std::optional<std::string> importText = {};
 };
 
-class DialogueTest : public ::testing::Test {
+// A dialogue's surroundings with `Port` playing the instrument: scripted
+// dialogs, the clock, the message line as it was written, and the curve.
+template <class Port>
+class Dialogues : public ::testing::Test {
+protected:
+    MeasureEnd run(const std::string& instName) { return measure(instName, context, state, refl); }
+    void expectCurve(Curve expected) const {
+        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], float(expected(i))) << "index " << i;
+    }
+
+    ui::HeadlessClock clock;
+    Port port{clock};
+    ui::HeadlessDialogs dialogs;
+    ui::HeadlessEvents events;
+    Texts lines;  // the message line, every text it was given
+    std::string caption;
+    DialogueContext context{port,
+                            dialogs,
+                            clock,
+                            events,
+                            1,
+                            [this](const std::string& text) { lines.push_back(text); },
+                            [this](const std::string& text) { caption = text; }};
+    MeasureState state;
+    Reflectance refl{};
+};
+
+class DialogueTest : public Dialogues<ui::ScriptedSerialPort> {
 protected:
     DialogueTest() {
         // A run that was stopped may have left a pipe or a folder in its place.
@@ -67,7 +94,6 @@ protected:
         dialogs.shown.clear();
         refl.fill(-1.0f);
     }
-    MeasureEnd run(const std::string& instName) { return measure(instName, context, state, refl); }
     void importFile(const std::string& text) {
         std::ofstream(importPath, std::ios::binary) << text;
         dialogs.answerFile(importPath.string());
@@ -79,30 +105,12 @@ protected:
         const bool line = std::find(lines.begin(), lines.end(), text) != lines.end();
         return static_cast<Where>(int(box) + 2 * int(line));
     }
-    void expectCurve(Curve expected) const {
-        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], float(expected(i))) << "index " << i;
-    }
     // The port was opened as often as it was closed, and is closed now.
     void expectClosed() const {
         EXPECT_FALSE(port.isOpen());
         EXPECT_EQ(port.opens, port.closes);
     }
 
-    ui::HeadlessClock clock;
-    ui::ScriptedSerialPort port{clock};
-    ui::HeadlessDialogs dialogs;
-    ui::HeadlessEvents events;
-    Texts lines;  // the message line, every text it was given
-    std::string caption;
-    DialogueContext context{port,
-                            dialogs,
-                            clock,
-                            events,
-                            1,
-                            [this](const std::string& text) { lines.push_back(text); },
-                            [this](const std::string& text) { caption = text; }};
-    MeasureState state;
-    Reflectance refl{};
     std::filesystem::path importPath =
         std::filesystem::path(TINTARA_BINARY_DIR) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
 };

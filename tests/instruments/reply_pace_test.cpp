@@ -30,7 +30,7 @@ const std::map<std::string, Instrument> instruments = {
     {"SpectroEye", {{{spectroHello, {{"OK\r\n"}}}, {spectroData, {{spectroReply(rampFraction)}}}}, spectroCurve}},
 };
 
-class PaceTest : public ::testing::Test {
+class PaceTest : public Dialogues<PacedInstrument> {
 protected:
     PaceTest() { clock.advanceOnRead(0.001); }
 
@@ -39,28 +39,13 @@ protected:
         for (const auto& [sent, reply] : instruments.at(inst).replies)
             if (sent != command) port.answer(sent, reply);
     }
-    MeasureEnd run(const std::string& inst) {
-        refl.fill(-1.0f);
-        return measure(inst, context, state, refl);
-    }
     // Measures with `inst`, its reply to `command` replaced by `parts`.
     MeasureEnd measureWith(const std::string& inst, const std::string& command, const Parts& parts) {
         playExcept(inst, command);
         port.answer(command, parts);
+        refl.fill(-1.0f);
         return run(inst);
     }
-    void expectCurve(Curve expected) const {
-        for (std::size_t i = 1; i <= 40; ++i) EXPECT_FLOAT_EQ(refl[i], float(expected(i))) << "index " << i;
-    }
-
-    ui::HeadlessClock clock;
-    PacedInstrument port{clock};
-    ui::HeadlessDialogs dialogs;
-    ui::HeadlessEvents events;
-    Texts lines;
-    DialogueContext context{port, dialogs, clock, events, 1, [this](const std::string& t) { lines.push_back(t); }, {}};
-    MeasureState state;
-    Reflectance refl{};
 };
 
 // Each wait of each measurement: its reply, one byte at a time, finishing 50 ms
@@ -75,6 +60,8 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
     };
     const std::string stopped = " stopped answering during the measurement";
     const std::string block = ce2180Block(), silentCi5 = "Ci5/Ci7 not connected";
+    const std::string eyeSilent = "SpectroEye not responding - Settings serial 9600 handshake=No",
+                      eyeNoData = "SpectroEye data not returned - message=: 185 9 0 0.2450";
     const Row rows[] = {
         {"CE7000", "R", {{"CE7000 V2.10\r\n>", paced}}, 5, "CE-7000 not connected"},
         {"CE7000", "M\r", {{ce7000Status, paced}, {ce7000Data}}, 10, "CE-7000" + stopped},
@@ -88,16 +75,8 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
         {"Ci5/Ci7", "R\r", {{"i1 ready\r\n>", paced}}, 2, silentCi5},
         {"Ci5/Ci7", "config -mode=sce\r", {{"<00>\r\n>", paced}}, 2, silentCi5},
         {"Ci5/Ci7", "measure\r", {{ci5Reply(), paced}}, 10, silentCi5},
-        {"SpectroEye",
-         spectroHello,
-         {{"OK\r\n", paced}},
-         5,
-         "SpectroEye not responding - Settings serial 9600 handshake=No"},
-        {"SpectroEye",
-         spectroData,
-         {{spectroReply(rampFraction), paced}},
-         5,
-         "SpectroEye data not returned - message=: 185 9 0 0.2450"},
+        {"SpectroEye", spectroHello, {{"OK\r\n", paced}}, 5, eyeSilent},
+        {"SpectroEye", spectroData, {{spectroReply(rampFraction), paced}}, 5, eyeNoData},
     };
     for (const Row& row : rows) {
         for (const double seconds : {row.limit - 0.05, row.limit + 0.05}) {

@@ -36,7 +36,6 @@ protected:
         line->setFocus();
         QTest::keyClicks(line, QStringLiteral("kqv"));
         ASSERT_TRUE(widget(form.import)->isVisible());
-        screenshot(view.widget(), "main_window_service_mode");
     }
 
     QTemporaryDir dir;
@@ -86,7 +85,6 @@ TEST_F(QtImport, ProgressOnTheMessageLineAndAClickOnStopEndsTheRun) {
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("tempOUT.txt"))));
     EXPECT_FALSE(widget(form.stopImport)->isVisible());
     EXPECT_TRUE(widget(form.Option1[1])->isEnabled());
-    screenshot(view.widget(), "main_window_import_stopped");
 }
 
 }  // namespace

@@ -48,25 +48,15 @@ public:
         s.clear(Rgb{224, 224, 224});
         picture.setUserScale(-20, 20, 40, -40);
         const UserCoordinates u = picture.scale();
-        const double tilt = 60 * 0.0174532925;
-        for (double r : {20.0, 10.0, 5.0, 1.0})
-            s.ellipse(u.toPixelX(0), u.toPixelY(0), u.pixelsAcross(r), u.pixelsDown(r * std::cos(tilt)), {black});
-        s.line(u.toPixelX(0), u.toPixelY(20 * std::sin(tilt)), u.toPixelX(0), u.toPixelY(-20 * std::sin(tilt)), black);
+        for (double r : {20.0, 10.0, 5.0})
+            s.ellipse(u.toPixelX(0), u.toPixelY(0), u.pixelsAcross(r), u.pixelsDown(r / 2), {black});
         const Rgb hues[4] = {{255, 0, 0}, {255, 255, 0}, {0, 255, 0}, {0, 0, 255}};
         for (int a = 0; a < 4; ++a) {
-            const double x = 20 * std::cos(a * 1.5707963), y = 20 * std::sin(a * 1.5707963) * std::cos(tilt);
+            const double x = 20 * std::cos(a * 1.5707963), y = 10 * std::sin(a * 1.5707963);
             s.line(u.toPixelX(0), u.toPixelY(0), u.toPixelX(x), u.toPixelY(y), black);
             s.dot(u.toPixelX(x), u.toPixelY(y), hues[a], 10);
-        }
-        for (int i = 0; i < 40; ++i) {
-            const double angle = i * 0.157, chroma = 4 + (i % 5) * 3, value = 1 + (i % 9);
-            const double x = chroma * std::cos(angle);
-            const double y = chroma * std::sin(angle) * std::cos(tilt) + 4 * std::sin(tilt) * (value - 5);
-            const Rgb c{std::uint8_t(60 + i * 4), std::uint8_t(200 - i * 3), std::uint8_t(90 + (i * 37) % 150)};
-            s.dot(u.toPixelX(x), u.toPixelY(y), c, int(2 * value + 2));
-            if (i % 8 == 0)
-                text.drawText(s, u.toPixelX(x), u.toPixelY(y), " " + std::to_string(i + 1),
-                              Font{"Times New Roman", 8.25f}, black);
+            text.drawText(s, u.toPixelX(x), u.toPixelY(y), " " + std::to_string(a + 1), Font{"Times New Roman", 8.25f},
+                          black);
         }
         s.circle(u.toPixelX(-14), u.toPixelY(-14), 12, {black, 1, FillStyle::DiagonalCross, Rgb{0, 120, 255}});
         text.drawText(s, 4, 4, "5YR 6/8", Font{"Arial", 9.75f}, Rgb{128, 0, 0});

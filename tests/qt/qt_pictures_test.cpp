@@ -18,17 +18,23 @@
 namespace tintara::ui::qt {
 namespace {
 
-std::uint32_t crc32(const QByteArray& bytes) {
+void putBigEndian(QByteArray& bytes, qsizetype at, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes[at + i] = char((value >> (8 * (size - 1 - i))) & 0xFF);
+}
+
+// A 1 x 1 PNG whose header is made to claim width x height pixels, its
+// checksum mended so that only the size is wrong.
+QByteArray pngClaiming(const QByteArray& png, std::uint32_t width, std::uint32_t height) {
+    QByteArray bytes = png;
+    putBigEndian(bytes, 16, width, 4);
+    putBigEndian(bytes, 20, height, 4);
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (char byte : bytes) {
+    for (char byte : bytes.mid(12, 17)) {
         crc ^= static_cast<unsigned char>(byte);
         for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
-    return ~crc;
-}
-
-void putBigEndian(QByteArray& bytes, qsizetype at, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes[at + i] = char((value >> (8 * (size - 1 - i))) & 0xFF);
+    putBigEndian(bytes, 29, ~crc, 4);
+    return bytes;
 }
 
 class QtPictures : public ::testing::Test {
@@ -87,16 +93,13 @@ TEST_F(QtPictures, DamagedMissingAndWrongFilesAreRefusedByName) {
     const QByteArray jpeg = encoded(image, "JPEG"), png = encoded(image, "PNG");
     write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3));
     write("cut.png", png.left(png.size() * 2 / 3));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
     write("notes.jpg", "Munsell 5R 6/8, not a picture");
     write("empty.png", "");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
-
-    EXPECT_NE(refusal("cut.jpg").find("damaged"), std::string::npos);
-    EXPECT_NE(refusal("cut.png").find("damaged"), std::string::npos);
-    EXPECT_NE(refusal("notes.jpg").find("not a picture"), std::string::npos);
-    EXPECT_NE(refusal("empty.png").find("not a picture"), std::string::npos);
-    EXPECT_NE(refusal("folder.jpg").find("is a folder"), std::string::npos);
-    EXPECT_NE(refusal("missing.jpg").find("cannot be found"), std::string::npos);
+    const std::pair<const char*, const char*> cases[] = {
+        {"cut.jpg", "damaged"},         {"cut.png", "damaged"},        {"notes.jpg", "not a picture"},
+        {"empty.png", "not a picture"}, {"folder.jpg", "is a folder"}, {"missing.jpg", "cannot be found"}};
+    for (const auto& [name, why] : cases) EXPECT_NE(refusal(name).find(why), std::string::npos) << name;
     // A complete JPEG of the same picture loads.
     write("whole.jpg", jpeg);
     std::string error;
@@ -104,12 +107,9 @@ TEST_F(QtPictures, DamagedMissingAndWrongFilesAreRefusedByName) {
 }
 
 TEST_F(QtPictures, AHugeHeaderIsRefusedBeforeDecoding) {
-    // A 1 x 1 PNG whose header is made to say 20,000 x 20,000 (1.6 GB as pixels).
-    QByteArray png = encoded(QImage(1, 1, QImage::Format_RGB32), "PNG");
-    putBigEndian(png, 16, 20000, 4);
-    putBigEndian(png, 20, 20000, 4);
-    putBigEndian(png, 29, crc32(png.mid(12, 17)), 4);
-    write("huge.png", png);
+    // 20,000 x 20,000 is 1.6 GB as pixels.
+    const QByteArray onePixel = encoded(QImage(1, 1, QImage::Format_RGB32), "PNG");
+    write("huge.png", pngClaiming(onePixel, 20000, 20000));
     EXPECT_NE(refusal("huge.png").find("20000 x 20000 pixels"), std::string::npos);
 
     // The same for a JPEG's frame header: height then width after the marker.
@@ -124,11 +124,7 @@ TEST_F(QtPictures, AHugeHeaderIsRefusedBeforeDecoding) {
     // On both sides of the limit of 64 Mi pixels: 8192 x 8193 is refused by its
     // size; 8192 x 8192 passes that check and fails only for want of pixel data.
     for (int height : {8193, 8192}) {
-        QByteArray header = encoded(QImage(1, 1, QImage::Format_RGB32), "PNG");
-        putBigEndian(header, 16, 8192, 4);
-        putBigEndian(header, 20, std::uint32_t(height), 4);
-        putBigEndian(header, 29, crc32(header.mid(12, 17)), 4);
-        write("edge.png", header);
+        write("edge.png", pngClaiming(onePixel, 8192, std::uint32_t(height)));
         const std::string error = refusal("edge.png");
         EXPECT_EQ(error.find("8192 x 8193 pixels") != std::string::npos, height == 8193) << error;
         EXPECT_EQ(error.find("damaged") != std::string::npos, height == 8192) << error;

@@ -80,11 +80,12 @@ TEST_F(QtWindow, ScrollBarWithLargerNumberAtTop) {
     EXPECT_EQ(window.hueChanges, 3);
 }
 
-TEST_F(QtWindow, CheckBoxAndOptionButtonsBothWays) {
+TEST_F(QtWindow, CheckBoxOptionButtonsAndComboBoxBothWays) {
     auto* check = qobject_cast<QCheckBox*>(view.widgetFor(window.check));
     auto* radio0 = qobject_cast<QRadioButton*>(view.widgetFor(window.option0));
     auto* radio1 = qobject_cast<QRadioButton*>(view.widgetFor(window.option1));
-    ASSERT_TRUE(check && radio0 && radio1);
+    auto* combo = qobject_cast<QComboBox*>(view.widgetFor(window.combo));
+    ASSERT_TRUE(check && radio0 && radio1 && combo);
     EXPECT_EQ(radio0->parentWidget(), view.widgetFor(window.frame));
 
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));  // on the box
@@ -100,19 +101,13 @@ TEST_F(QtWindow, CheckBoxAndOptionButtonsBothWays) {
     EXPECT_TRUE(window.option1.value() && radio1->isChecked());
     EXPECT_FALSE(window.option0.value() || radio0->isChecked());
     EXPECT_EQ(window.optionClicks, 2);
-}
 
-TEST_F(QtWindow, ComboBoxBothWays) {
-    auto* combo = qobject_cast<QComboBox*>(view.widgetFor(window.combo));
-    ASSERT_NE(combo, nullptr);
     emit combo->activated(1);  // the person picks the second entry
     EXPECT_EQ(window.combo.text(), "D50");
     EXPECT_EQ(window.comboClicks, 1);
-
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), "A");
     EXPECT_EQ(window.combo.text(), "A");
-
     window.combo.addItem("F2");
     window.combo.setText("F2");
     EXPECT_EQ(combo->count(), 3);

@@ -52,7 +52,7 @@ TEST(FieldReader, LinesNumbersAndEnd) {
     EXPECT_EQ(reader.field(), std::nullopt);
     EXPECT_EQ(reader.number(), std::nullopt);
     EXPECT_EQ(reader.line(), std::nullopt);
-    reader.skipLine();
+    reader.skipLine();  // at the end: nothing happens
 
     std::istringstream in2("skip, me\r\nkeep\r\n");
     FieldReader reader2(in2);

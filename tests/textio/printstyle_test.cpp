@@ -10,40 +10,27 @@
 namespace tintara::textio {
 namespace {
 
-TEST(PrintStyle, ItemsFollowEachOther) {
-    EXPECT_EQ(PrintLine().number(12).finish(), " 12 \r\n");
-    EXPECT_EQ(PrintLine().text("V=").number(-2.5f).number(0.5f).text("end").finish(), "V=-2.5  .5 end\r\n");
-    EXPECT_EQ(PrintLine().finish(), "\r\n");
-}
-
-TEST(PrintStyle, Zones) {
-    // Columns 1, 15, 29: an empty line is at a zone start already.
-    EXPECT_EQ(PrintLine().zoneText("a").zoneNumber(7).zoneText("b").content(),
-              "a" + std::string(13, ' ') + " 7 " + std::string(11, ' ') + "b");
-    // 16 characters run past column 14, so the next item starts at column 29.
-    EXPECT_EQ(PrintLine().zoneText("0123456789abcdef").zoneText("x").content(),
-              "0123456789abcdef" + std::string(12, ' ') + "x");
-    // Exactly one zone filled: the next item starts at column 15.
-    EXPECT_EQ(PrintLine().text("0123456789abcd").zoneText("x").content(), "0123456789abcdx");
-}
-
-TEST(PrintStyle, EmptyZoneItemsKeepTheColumnsOfTheItemsAfterThem) {
-    const std::string zone(14, ' ');
-    // An empty first item holds columns 1..14: the next starts at column 15.
-    EXPECT_EQ(PrintLine().zoneText("").zoneText("x").content(), zone + "x");
-    // Two empty items in the middle: "y" goes to the fourth zone, column 43.
-    EXPECT_EQ(PrintLine().zoneText("a").zoneText("").zoneText("").zoneText("y").content(),
-              "a" + std::string(13, ' ') + zone + zone + "y");
-    // Trailing empty items leave the line at the start of the zone they hold.
-    EXPECT_EQ(PrintLine().zoneText("a").zoneText("").finish(), "a" + std::string(13, ' ') + "\r\n");
-    // A number after an empty item: its sign blank lands on column 15.
-    EXPECT_EQ(PrintLine().zoneText("").zoneNumber(-2).content(), zone + "-2 ");
-}
-
-TEST(PrintStyle, WholeNumbersAreExactAtAnySize) {
-    EXPECT_EQ(PrintLine().whole(32768).whole(-3).whole(0).content(), " 32768 -3  0 ");
-    EXPECT_EQ(PrintLine().whole(16777217).content(), " 16777217 ");  // a float would print 16777216
-    EXPECT_EQ(signedWhole(-9000000000LL), "-9000000000");
+// Zones start at columns 1, 15, 29 ...: an item that runs past a zone moves
+// the next to the zone after, and an empty zone item still holds its zone.
+TEST(PrintStyle, ItemsAndZones) {
+    const std::string zone(14, ' '), a = "a" + std::string(13, ' ');
+    const std::pair<std::string, std::string> cases[] = {
+        {PrintLine().number(12).finish(), " 12 \r\n"},
+        {PrintLine().text("V=").number(-2.5f).number(0.5f).text("end").finish(), "V=-2.5  .5 end\r\n"},
+        {PrintLine().finish(), "\r\n"},
+        {PrintLine().zoneText("a").zoneNumber(7).zoneText("b").content(), a + " 7 " + std::string(11, ' ') + "b"},
+        {PrintLine().zoneText("0123456789abcdef").zoneText("x").content(),
+         "0123456789abcdef" + std::string(12, ' ') + "x"},
+        {PrintLine().text("0123456789abcd").zoneText("x").content(), "0123456789abcdx"},
+        {PrintLine().zoneText("").zoneText("x").content(), zone + "x"},
+        {PrintLine().zoneText("a").zoneText("").zoneText("").zoneText("y").content(), a + zone + zone + "y"},
+        {PrintLine().zoneText("a").zoneText("").finish(), a + "\r\n"},
+        {PrintLine().zoneText("").zoneNumber(-2).content(), zone + "-2 "},  // its sign blank on column 15
+        // Whole numbers are exact at any size: a float would print 16777216.
+        {PrintLine().whole(32768).whole(-3).whole(0).content(), " 32768 -3  0 "},
+        {PrintLine().whole(16777217).content(), " 16777217 "},
+        {signedWhole(-9000000000LL), "-9000000000"}};
+    for (const auto& [line, expected] : cases) EXPECT_EQ(line, expected);
 }
 
 TEST(WriteStyle, Record) {

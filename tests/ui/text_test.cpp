@@ -62,15 +62,6 @@ TEST(HeadlessText, WidthsFollowTheScaleOnBothSidesOfEachStep) {
     EXPECT_EQ(text.textWidth("", Font{}), 0);
 }
 
-// The palette viewer pads hue names with blanks until they measure 600 twips.
-TEST(HeadlessText, PaddingWithBlanksEnds) {
-    HeadlessText text;
-    std::string hue = "5r";
-    int blanks = 0;
-    while (text.textWidth(hue, Font{"Arial", 9.75f}) < 600) hue += ' ', ++blanks;
-    EXPECT_EQ(blanks, 5);  // 7 characters of 90 twips reach 630
-}
-
 TEST(HeadlessPictures, AnswerFromTheScript) {
     HeadlessPlatform headless;
     PictureSource& pictures = headless.platform().pictures;

@@ -80,10 +80,6 @@ TEST(MenuTest, ItemsClickOnlyWhenAPersonCanReachThem) {
 
     EXPECT_TRUE(w.line.separator());
     EXPECT_FALSE(w.line.reachable());
-    w.mouseClick.setChecked(true);
-    EXPECT_TRUE(w.mouseClick.checked());
-    w.makePalette.setCaption("&Make Palette of Image");
-    EXPECT_EQ(w.menus().size(), 3u);
 }
 
 class TimerWindow : public Window {

@@ -38,35 +38,31 @@ TEST_F(DisplayTest, FromTheSideEachDotStandsAtItsValue) {
     // 5R 8/10: x = 10 cos 18 = 9.5106, y = 4 (8 - 5) = 12: pixel (295.8, 78.6).
     EXPECT_NEAR(pal().palXY[1][0], 9.51057f, 1e-4);
     EXPECT_NEAR(pal().palXY[1][1], 12.0f, 1e-4);
-    EXPECT_EQ(pixel(295, 78), colour(1));
     // Value 8: 18 pixels across, columns 286 to 303 on the centre row.
-    EXPECT_EQ(pixel(286, 78), colour(1));
-    EXPECT_EQ(pixel(303, 78), colour(1));
-    EXPECT_EQ(pixel(285, 78), displayGrey);
-    EXPECT_EQ(pixel(304, 78), displayGrey);
+    expectPixels({{295, 78, colour(1)},
+                  {286, 78, colour(1)},
+                  {303, 78, colour(1)},
+                  {285, 78, displayGrey},
+                  {304, 78, displayGrey}});
     // 5PB 2/6: x = 6 cos 270 = 0, y = 4 (2 - 5) = -12: pixel (200.5, 314.4);
     // value 2, 6 pixels across: columns 197 to 202.
     EXPECT_NEAR(pal().palXY[2][1], -12.0f, 1e-4);
-    EXPECT_EQ(pixel(200, 314), colour(2));
-    EXPECT_EQ(pixel(197, 314), colour(2));
-    EXPECT_EQ(pixel(196, 314), displayGrey);
-    EXPECT_EQ(pixel(203, 314), displayGrey);
+    expectPixels({{200, 314, colour(2)}, {197, 314, colour(2)}, {196, 314, displayGrey}, {203, 314, displayGrey}});
     // The chroma rings collapse to the horizontal line through the centre, row
     // 196; the value axis ends in a white dot at the top and a black one at
     // the bottom edge.
-    EXPECT_EQ(pixel(30, 196), ui::black);
-    EXPECT_EQ(pixel(30, 195), displayGrey);
-    EXPECT_EQ(pixel(30, 197), displayGrey);
-    EXPECT_EQ(pixel(197, 2), ui::white);
-    EXPECT_EQ(pixel(197, 390), ui::black);
+    expectPixels({{30, 196, ui::black},
+                  {30, 195, displayGrey},
+                  {30, 197, displayGrey},
+                  {197, 2, ui::white},
+                  {197, 390, ui::black}});
 }
 
 TEST_F(DisplayTest, FromAboveTheHueCircleAndTheMarkersTurnWithTheRotation) {
     tiltBar(90);
     // y = C sin(angle): 10 sin 18 = 3.0902 and 6 sin 270 = -6.
     EXPECT_NEAR(pal().palXY[1][1], 3.09017f, 1e-4);
-    EXPECT_EQ(pixel(295, 166), colour(1));
-    EXPECT_EQ(pixel(200, 255), colour(2));
+    expectPixels({{295, 166, colour(1)}, {200, 255, colour(2)}});
     // A quarter turn: 5R at 108 degrees, (-3.0902, 9.5106), pixel (169.5, 103.1).
     viewer().HScroll1.setValue(90);
     viewer().drawPalette();
@@ -78,11 +74,11 @@ TEST_F(DisplayTest, FromAboveTheHueCircleAndTheMarkersTurnWithTheRotation) {
     // centre, so the pixels looked at lie on the far side of each.
     viewer().HScroll1.setValue(45);
     viewer().drawPalette();
-    EXPECT_EQ(pixel(344, 54), (ui::Rgb{255, 0, 0}));
-    EXPECT_EQ(pixel(56, 54), (ui::Rgb{255, 255, 0}));
-    EXPECT_EQ(pixel(56, 338), (ui::Rgb{0, 255, 0}));
-    EXPECT_EQ(pixel(344, 338), (ui::Rgb{0, 0, 255}));
-    EXPECT_EQ(pixel(349, 54), displayGrey);
+    expectPixels({{344, 54, {255, 0, 0}},
+                  {56, 54, {255, 255, 0}},
+                  {56, 338, {0, 255, 0}},
+                  {344, 338, {0, 0, 255}},
+                  {349, 54, displayGrey}});
 }
 
 TEST_F(DisplayTest, ZoomAndPanMoveTheChart) {
@@ -102,17 +98,12 @@ TEST_F(DisplayTest, DotWidthsComeFromValuesHeldToZeroToTen) {
     load("values.csv", {{"huge", "N", "1e6", "0"}});
     viewer().drawPalette();
     // Held to value 10: 22 pixels around the centre (200.5, 196.5), not the screen.
-    EXPECT_EQ(pixel(207, 203), colour(1));
-    EXPECT_EQ(pixel(209, 205), displayGrey);
-    EXPECT_EQ(pixel(300, 100), displayGrey);
+    expectPixels({{207, 203, colour(1)}, {209, 205, displayGrey}, {300, 100, displayGrey}});
     load("values.csv", {{"dark", "N", "0", "0"}, {"mid", "5Y", "10.4", "8"}});
     viewer().drawPalette();
     // Value 0: two pixels. Value 10.4 is drawn as 10: 22 pixels, not 23.
     // 5Y 10.4/8 at (0, 8): centre (200.5, 117.9), columns 189 to 210.
-    EXPECT_EQ(pixel(189, 117), colour(2));
-    EXPECT_EQ(pixel(210, 117), colour(2));
-    EXPECT_EQ(pixel(188, 117), displayGrey);
-    EXPECT_EQ(pixel(211, 117), displayGrey);
+    expectPixels({{189, 117, colour(2)}, {210, 117, colour(2)}, {188, 117, displayGrey}, {211, 117, displayGrey}});
 }
 
 TEST_F(DisplayTest, TheSelectedSampleIsMarkedWhiteAndNumbersAreWrittenWhenAsked) {
@@ -120,12 +111,12 @@ TEST_F(DisplayTest, TheSelectedSampleIsMarkedWhiteAndNumbersAreWrittenWhenAsked)
     viewer().List1.choose(0);
     viewer().drawPalette();
     // Value 8: a white mark 10 pixels across on the 18-pixel dot, columns 290 to 299.
-    EXPECT_EQ(pixel(295, 78), ui::white);
-    EXPECT_EQ(pixel(290, 78), ui::white);
-    EXPECT_EQ(pixel(299, 78), ui::white);
-    EXPECT_EQ(pixel(289, 78), colour(1));
-    EXPECT_EQ(pixel(300, 78), colour(1));
-    EXPECT_EQ(pixel(200, 314), colour(2));
+    expectPixels({{295, 78, ui::white},
+                  {290, 78, ui::white},
+                  {299, 78, ui::white},
+                  {289, 78, colour(1)},
+                  {300, 78, colour(1)},
+                  {200, 314, colour(2)}});
 
     // " 2" from the dot's centre: the blank's cell, then the 2 in black.
     EXPECT_EQ(blackPixels(206, 314, 6, 10), 0);
@@ -139,14 +130,10 @@ TEST_F(DisplayTest, RotationStepsAtTheSpeedSettingAndWrapsFrom180ToMinus180) {
     auto& t = timers();
     viewer().Command1.click();
     viewer().HScroll1.setValue(178);
-    t.advance(1);
-    EXPECT_EQ(viewer().HScroll1.value(), 179);
-    t.advance(1);
-    EXPECT_EQ(viewer().HScroll1.value(), 180);
-    t.advance(1);
-    EXPECT_EQ(viewer().HScroll1.value(), -180);
-    t.advance(1);
-    EXPECT_EQ(viewer().HScroll1.value(), -179);
+    for (int expected : {179, 180, -180, -179}) {
+        t.advance(1);
+        EXPECT_EQ(viewer().HScroll1.value(), expected);
+    }
     // Slower: 25 ms a degree from the next step on.
     viewer().HScroll3.setValue(25);
     t.advance(1);

@@ -78,6 +78,13 @@ protected:
         EXPECT_TRUE(viewer().Picture1.surface().pixel(x, y, c)) << x << "," << y;
         return c;
     }
+    struct PixelIs {
+        int x, y;
+        ui::Rgb colour;
+    };
+    void expectPixels(std::initializer_list<PixelIs> expected) {
+        for (const PixelIs& p : expected) EXPECT_EQ(pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
 
     std::unique_ptr<ui::HeadlessTimers> timers_;  // goes before the viewer
 };

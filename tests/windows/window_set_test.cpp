@@ -37,12 +37,11 @@ protected:
 
 TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
     // A set without its windows, as before any of them was part of the program.
-    for (int i = 0; i < 6; ++i) companions->replaceMaker(Companion(i), {});
     for (int i = 0; i < 6; ++i) {
         const auto which = Companion(i);
-        EXPECT_FALSE(companions->available(which));
+        companions->replaceMaker(which, {});
         companions->show(which);
-        EXPECT_FALSE(companions->visible(which));
+        EXPECT_FALSE(companions->available(which) || companions->visible(which));
         EXPECT_EQ(companions->window(which), nullptr);
     }
     // The main window calls the public procedures whatever is there.
@@ -51,6 +50,8 @@ TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
     companions->MakeCTol(50, 10, -10);
     companions->fillCC();
     w().Check5.click();
+    EXPECT_EQ(w().Text3.text(), "The ColorChecker chart is not part of this version yet");
+    w().Check5.click();  // said again on the way back
     EXPECT_EQ(w().Text3.text(), "The ColorChecker chart is not part of this version yet");
     // A conversion with the Hue page, Value page and tolerance switches ticked
     // asks each window to redraw: nothing is made, the colour converts.
@@ -64,7 +65,6 @@ TEST_F(WindowSetTest, UntilAWindowExistsItIsNotAvailableAndNothingIsMade) {
 TEST_F(WindowSetTest, AWindowIsMadeOnceAndShownAndHiddenByItsSwitch) {
     standInHuePage();
     EXPECT_TRUE(companions->available(Companion::HuePage));
-    EXPECT_EQ(companions->existing(Companion::HuePage), nullptr);
     EXPECT_FALSE(companions->visible(Companion::HuePage));  // asking does not make it
     EXPECT_EQ(made, 0);
 
@@ -77,7 +77,7 @@ TEST_F(WindowSetTest, AWindowIsMadeOnceAndShownAndHiddenByItsSwitch) {
     EXPECT_FALSE(page->visible());
     w().Check2.click();  // tick, untick, tick: the same window again
     EXPECT_EQ(companions->existing(Companion::HuePage), page);
-    EXPECT_TRUE(companions->visible(Companion::HuePage));
+    EXPECT_TRUE(page->visible());
     EXPECT_EQ(made, 1);
     EXPECT_EQ(created.size(), 1u);
     EXPECT_EQ(w().Text3.text(), "");
@@ -86,7 +86,6 @@ TEST_F(WindowSetTest, AWindowIsMadeOnceAndShownAndHiddenByItsSwitch) {
 }
 
 TEST_F(WindowSetTest, ClosingWithTheFrameHidesTheWindowAndUnticksItsBox) {
-    standInHuePage();
     int ownCloses = 0;
     companions->replaceMaker(Companion::HuePage, [&] {
         auto window = std::make_unique<StandIn>("book");

@@ -24,7 +24,10 @@ const std::string startUpFields =
     R"("199","133","126","20","46","48","1")";
 }  // namespace
 
-TEST_F(PaletteTest, FirstSaveAsksForTheFileAndTheTagAndAppendsOneRecord) {
+// The first save asks for the file and the tag, the next only for the tag;
+// each appends one record. "file" as the tag asks for another file; a name
+// cancelled saves nothing.
+TEST_F(PaletteTest, TheFileIsAskedForOnceTheTagEachTime) {
     save({"mine", "Brick \"red\""});
     ASSERT_EQ(headless.dialogs.shown.size(), 2u);
     EXPECT_EQ(headless.dialogs.shown[0].prompt, "Palette File Name to save or append  [.CSV added]");
@@ -33,25 +36,18 @@ TEST_F(PaletteTest, FirstSaveAsksForTheFileAndTheTagAndAppendsOneRecord) {
     EXPECT_EQ(headless.dialogs.shown[1].prompt, "Palette mine - Enter Tag [Enter 'file' to change file name]");
     EXPECT_EQ(headless.dialogs.shown[1].title, "Palette File Save - TAG");
     EXPECT_EQ(w().paletteFile, "mine.csv");
-    EXPECT_EQ(folder.read("mine.csv"), R"("03-07-2026","09:05:04","Brick ""red""",)" + startUpFields + "\r\n");
-}
+    const std::string first = R"("03-07-2026","09:05:04","Brick ""red""",)" + startUpFields + "\r\n";
+    EXPECT_EQ(folder.read("mine.csv"), first);
 
-TEST_F(PaletteTest, SecondSaveAsksOnlyForTheTagAndAppends) {
-    save({"two.CSV", "a"});
     headless.clock.setDate({2026, 3, 7, 23, 59, 58});
     save({"b"});
     EXPECT_EQ(headless.dialogs.shown.size(), 3u);
+    const std::string both = first + R"("03-07-2026","23:59:58","b",)" + startUpFields + "\r\n";
+    EXPECT_EQ(folder.read("mine.csv"), both);
+    save({"FILE", "two.CSV", "c"});  // an extension typed is kept
     EXPECT_EQ(w().paletteFile, "two.CSV");
-    EXPECT_EQ(folder.read("two.CSV"), R"("03-07-2026","09:05:04","a",)" + startUpFields + "\r\n" +
-                                          R"("03-07-2026","23:59:58","b",)" + startUpFields + "\r\n");
-}
-
-TEST_F(PaletteTest, TagFileSwitchesToAnotherFileAndCancellingTheNameWritesNothing) {
-    save({"first", "x"});
-    save({"FILE", "second", "y"});
-    EXPECT_EQ(w().paletteFile, "second.csv");
-    EXPECT_NE(folder.read("second.csv").find(R"("y")"), std::string::npos);
-    EXPECT_EQ(folder.read("first.csv").find(R"("y")"), std::string::npos);
+    EXPECT_EQ(folder.read("two.CSV"), R"("03-07-2026","23:59:58","c",)" + startUpFields + "\r\n");
+    EXPECT_EQ(folder.read("mine.csv"), both);
 
     w().paletteFile.clear();
     save({std::nullopt});

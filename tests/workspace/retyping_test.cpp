@@ -10,6 +10,7 @@
 
 #include "colorimetry/conditions.h"
 #include "munsell/hue_notation.h"
+#include "textio/formats.h"
 #include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
@@ -29,7 +30,6 @@ const std::string& field(const Fields& fields, const std::string& name) {
 }
 
 double number(const Fields& fields, const std::string& name) { return std::stod(field(fields, name)); }
-
 struct Notation {
     double hue, value, chroma;
 };
@@ -104,18 +104,8 @@ protected:
 struct Start {
     EntryForm form;
     std::vector<std::string> values;
-    std::string text() const {
-        std::string out;
-        for (const auto& v : values) out += (out.empty() ? "" : " ") + v;
-        return out;
-    }
+    std::string text() const { return values[0] + " " + values[1] + " " + values[2]; }
 };
-
-std::string twoDecimals(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    return text;
-}
 
 // Half the starts are RGB entries, every displayable colour alike; half are
 // Munsell notations at whole values, where the inverse search gives the
@@ -130,8 +120,10 @@ std::vector<Start> randomStarts(std::mt19937& random, int count) {
                               {std::to_string(component(random)), std::to_string(component(random)),
                                std::to_string(component(random))}});
         } else {
-            const std::string hue = twoDecimals(step(random)) + std::string(munsell::hueNames[family(random)]);
-            starts.push_back({EntryForm::Munsell, {hue, std::to_string(value(random)), twoDecimals(chroma(random))}});
+            const std::string hue =
+                textio::format(step(random), "0.00") + std::string(munsell::hueNames[family(random)]);
+            starts.push_back(
+                {EntryForm::Munsell, {hue, std::to_string(value(random)), textio::format(chroma(random), "0.00")}});
         }
     }
     return starts;

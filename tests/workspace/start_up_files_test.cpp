@@ -39,12 +39,16 @@ TEST_F(StartUpFilesTest, TableWithMoreNumbersStartsWithANotice) {
     start();
     // The shipped file has 34 numbers to a line.
     EXPECT_EQ(w().Text3.text(), "Vezedu.dat holds 14,994 numbers; the first 14,960 were used");
-    EXPECT_EQ(joined(w().Text12), "5.6R,6.1,6.2");
     EXPECT_EQ(w().Text11[1].text(), "31.23");
 }
 
-TEST_F(StartUpFilesTest, TableOutOfRangeOrSpecialStopsStartUpNamingIt) {
+TEST_F(StartUpFilesTest, TableMissingShortOutOfRangeOrSpecialStopsStartUpNamingIt) {
     std::string error;
+    EXPECT_EQ(windowWithoutShippedData(error), nullptr);
+    EXPECT_NE(error.find("Vezedu.dat"), std::string::npos) << error;
+    folder.write("Vezedu.dat", "3101,3163,0,0\r\n");
+    EXPECT_EQ(windowWithoutShippedData(error), nullptr);
+    EXPECT_NE(error.find("Vezedu.dat ends early"), std::string::npos) << error;
     folder.write("Vezedu.dat", "3101,3163,22001\r\n");
     EXPECT_EQ(windowWithoutShippedData(error), nullptr);
     EXPECT_EQ(error, "Vezedu.dat: 22001 at value 0, hue index 0, chroma index 1 (x) is outside -3000..22000");
@@ -61,7 +65,8 @@ TEST_F(StartUpFilesTest, TableOutOfRangeOrSpecialStopsStartUpNamingIt) {
     EXPECT_EQ(error, "Cannot read the Munsell renotation table: " + table.string() + " is not a regular file");
 }
 
-// The port read from the file is kept to 1..4 as the port box keeps it.
+// The port read from the file is kept to 1..4 as the port box keeps it; a
+// file of one line is ignored.
 TEST_F(StartUpFilesTest, ConfiguredPortIsOneToFour) {
     for (const auto& [line, port] :
          {std::pair{" 0 ", 1}, {" 1 ", 1}, {" 4 ", 4}, {" 5 ", 1}, {"-2", 1}, {"32767", 1}}) {
@@ -70,6 +75,12 @@ TEST_F(StartUpFilesTest, ConfiguredPortIsOneToFour) {
         EXPECT_EQ(w().commPort(), port) << line;
         EXPECT_EQ(w().instName(), "XTH");
     }
+    std::filesystem::remove(folder.path() / "zol.cfg");
+    folder.write("ZOL.cfg", "XTH\r\n");
+    start();
+    EXPECT_EQ(w().instName(), "");
+    EXPECT_EQ(w().commPort(), 1);
+    EXPECT_TRUE(headless.dialogs.shown.empty());
 }
 
 TEST_F(StartUpFilesTest, SpecialConfigurationIsNamedAndIgnored) {

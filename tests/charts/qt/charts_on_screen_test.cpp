@@ -1,10 +1,11 @@
 // The chart windows on real widgets: each opens from its box in the main
-// window and its picture shows the chips its drawing area holds; a click and
-// a hover reach the chart.
+// window and its picture shows the chips its drawing area holds, as does the
+// PNG "tintara-cli chart" writes of it; a click and a hover reach the chart.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,7 +59,9 @@ protected:
     std::vector<std::unique_ptr<QtWindowView>> views;  // go before the windows they show
 };
 
-TEST_F(ChartsOnScreen, EachChartOpensFromItsBoxAndShowsItsChips) {
+TEST_F(ChartsOnScreen, EachChartOpensFromItsBoxAndShowsItsChipsAsTheCommandLineWritesThem) {
+    double valueX = 0, valueY = 0;
+    charts::book2::chipCentre(5, 4, valueX, valueY);
     const TwipRect hue = charts::book::chipRect(charts::book::chipIndex(4, 5)), lighter = charts::CTol::chipRect(1),
                    red = charts::CChecker::patchRect(14);
     const struct {
@@ -67,19 +70,35 @@ TEST_F(ChartsOnScreen, EachChartOpensFromItsBoxAndShowsItsChips) {
         Companion which;
         QSize size;
         double x, y;  // twips: a chip
-    } charts[] = {{"hue_page", &form.Check2, Companion::HuePage, {812, 530}, hue.left + 300.0, hue.top + 300.0},
-                  {"value_page", &form.Check4, Companion::ValuePage, {593, 553}, 4448 + 1000, 4148},
-                  {"tolerance_chart", &form.Check3, Companion::Tolerance, {475, 347}, lighter.left + 540.0, 1400},
-                  {"colorchecker_chart", &form.Check5, Companion::ColorChecker, {673, 489}, red.left + 700.0, 4300}};
+    } charts[] = {
+        {"hue", &form.Check2, Companion::HuePage, {812, 530}, hue.left + 300.0, hue.top + 300.0},
+        {"value", &form.Check4, Companion::ValuePage, {593, 553}, valueX, valueY},
+        {"tolerance", &form.Check3, Companion::Tolerance, {475, 347}, lighter.left + 540.0, lighter.top + 540.0},
+        {"colorchecker", &form.Check5, Companion::ColorChecker, {673, 489}, red.left + 700.0, red.top + 700.0}};
     for (const auto& k : charts) {
         SCOPED_TRACE(k.name);
         QtWindowView& shown = open(*k.box, k.which);
-        const QImage shot = screenshot(shown.widget(), k.name);
+        QStringList args{"chart", k.name, "munsell", "5R", "5", "4", "--png", QStringLiteral("%1.png").arg(k.name)};
+        if (k.which == Companion::Tolerance) {
+            args << "--tolerance"
+                 << "1.5";
+            for (int i = 0; i < 3; ++i) companions.tolerance().HScroll1[i].setValue(15);
+        }
+        const QImage shot = screenshot(shown.widget(), (k.name + std::string("_chart")).c_str());
         EXPECT_EQ(shot.size(), k.size);
         Rgb held;
         ASSERT_TRUE(dynamic_cast<charts::ChartWindow&>(shown.window()).Drawing.colorAt(float(k.x), float(k.y), held));
         EXPECT_NE(held, lightGrey);
         EXPECT_EQ(shot.pixelColor(pixel(k.x, k.y)), QColor(held.r, held.g, held.b));
+
+        QProcess cli;
+        cli.setWorkingDirectory(dir.path());
+        cli.start(QStringLiteral(TINTARA_CLI), args);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        const QImage picture(dir.filePath(QStringLiteral("%1.png").arg(k.name)));
+        EXPECT_EQ(picture.size(), k.size);
+        EXPECT_EQ(picture.pixelColor(pixel(k.x, k.y)), QColor(held.r, held.g, held.b));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "batch_line.h"
+#include "cli/batch_line.h"
 
 namespace tintara::cli {
 

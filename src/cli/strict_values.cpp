@@ -1,4 +1,4 @@
-#include "strict_values.h"
+#include "cli/strict_values.h"
 
 #include <algorithm>
 #include <cctype>

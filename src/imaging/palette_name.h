@@ -1,0 +1,15 @@
+// The palette name the image window proposes for a picture: the picture's
+// file name without its folder and without its ending, so that
+// "/home/ann/pics/flower.jpg" and "C:\pics\flower.jpg" both propose "flower".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tintara::imaging {
+
+// Cut after the last "/" or "\" and before the last "." of what remains; a
+// name that starts with its only "." (".hidden") keeps it.
+std::string proposedPaletteName(std::string_view pictureFile);
+
+}  // namespace tintara::imaging
