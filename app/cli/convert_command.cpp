@@ -59,6 +59,27 @@ int convertOne(Form1& window, EntryForm form, const std::vector<std::string>& va
     return exitDone;
 }
 
+// No entry comes near this; a longer line is no entry, and is not read whole.
+constexpr std::size_t longestEntryLine = 64 * 1024;
+
+// The next line of the entries without its end; false at the end of the
+// input. A line longer than longestEntryLine is left there, with tooLong set.
+bool readEntryLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    std::streambuf& input = *in.rdbuf();
+    int c = input.sbumpc();
+    if (c == std::char_traits<char>::eof()) return false;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = input.sbumpc()) {
+        if (line.size() == longestEntryLine) {
+            tooLong = true;
+            return true;
+        }
+        line += char(c);
+    }
+    return true;
+}
+
 int convertBatch(Form1& window, EntryForm form) {
     std::string out;
     const auto header = workspace::shownFields(window);
@@ -66,7 +87,16 @@ int convertBatch(Form1& window, EntryForm form) {
     out += '\n';
     int refused = 0;
     std::string line;
-    for (bool first = true; std::getline(std::cin, line); first = false) {
+    bool tooLong = false;
+    long lineNumber = 0;
+    for (bool first = true; readEntryLine(std::cin, line, tooLong); first = false) {
+        ++lineNumber;
+        if (tooLong) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            std::cerr << "tintara-cli: line " << lineNumber << " of the entries is longer than " << longestEntryLine
+                      << " characters; it and the lines after it were not read\n";
+            return exitRefused;
+        }
         const auto values = batchValues(first ? withoutByteOrderMark(line) : line);
         if (values.empty()) continue;
         const std::string refusal = enter(window, form, values);

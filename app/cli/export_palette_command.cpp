@@ -29,7 +29,11 @@ int runExportPalette(const ExportOptions& options) {
     const std::string text =
         options.format == "gpl" ? datafiles::gimpPalette(colours, title) : datafiles::cssPalette(colours, title);
     if (options.output == "-") {
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        // A full disk behind standard output is no export either.
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+            std::cerr << "tintara-cli: the palette could not be written to standard output\n";
+            return exitRefused;
+        }
         return exitDone;
     }
     if (!datafiles::replaceFile(options.output, text, error)) {

@@ -1,16 +1,19 @@
 // The ColorChecker chart: fillCC and the patches.
 #include "charts/CChecker.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "charts/chart_mode.h"
 #include "munsell/hue_circle.h"
 #include "munsell/hue_notation.h"
 #include "textio/numberread.h"
+#include "textio/text_file.h"
 
 namespace tintara::charts {
 
 namespace {
+// ccnames.csv holds 24 short records; a file far larger is not one.
+constexpr std::size_t notationsFileLimit = 1 << 20;
 // The chart's own dark surround, behind the patches and the notice.
 constexpr ui::Rgb surround{71, 67, 69};
 constexpr ui::Rgb noticeText{224, 224, 224};
@@ -49,18 +52,22 @@ ui::TwipRect CChecker::patchRect(int i) {
 // and the line under the chart says what is missing.
 void CChecker::fillCC() {
     const std::filesystem::path path = files_.shipped(notationsFile);
-    std::ifstream in(path, std::ios::binary);
+    const textio::TextFile file = textio::readTextFile(path, notationsFileLimit);
     setBackground(surround);
     Label1.setBackColor(surround);
     Label1.setCaption(notice);
     setCaption(chartCaption);
     PatchNotations read;
-    if (in)
+    if (file.problem == textio::FileProblem::None) {
+        std::istringstream in(file.text);
         read = readPatchNotations(in, notationsFile);
-    else
+    } else if (file.problem == textio::FileProblem::TooLarge) {
+        read.problem = textio::describeProblem(path, file.problem, notationsFileLimit);
+    } else {
         read.problem = std::string("Cannot read ") + notationsFile + " (looked for " + path.string() + ")";
+    }
     {
-        const ChartModeScope chart(main_.chartMode);
+        const ChartModeScope chart(main_);
         for (int i = 0; i < patchCount; ++i) {
             const auto& notation = read.patches[std::size_t(i)];
             Patch& patch = Shape1[std::size_t(i)];

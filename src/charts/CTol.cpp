@@ -117,7 +117,7 @@ void CTol::writeOffsetCaptions() {
 }
 
 void CTol::MakeCTol(float L, float a, float b) {
-    const ChartModeScope chart(main_.chartMode);
+    const ChartModeScope chart(main_);
     const float standard[3] = {L, a, b};
     for (int i = 0; i < 3; ++i) Text2[i].setText(textio::format(standard[i], "###.00"));
     for (int chip : order) {
@@ -199,7 +199,7 @@ void CTol::Command2_Click() {
     for (int chip = chipCount - 1; chip >= 0; --chip)
         text += tolerancePaletteLine(date, time, chip, hvc[std::size_t(chip)], rgb[std::size_t(chip)]);
     std::string error;
-    if (!datafiles::replaceFile(files_.workingDir / paletteName, text, error)) {
+    if (!datafiles::replaceFile(files_.workingDir / paletteName, text, error, main_.writeSeam)) {
         platform_.dialogs.messageBox(error, ui::MessageButtons::OK, ui::MessageIcon::Critical, "Save Palette");
         return;
     }

@@ -85,7 +85,7 @@ int book::chipAt(float X, float Y) {
 }
 
 void book::fillbook() {
-    const ChartModeScope chart(main_.chartMode);
+    const ChartModeScope chart(main_);
     show();
     const std::string hueText = main_.Text12[0].text();
     // Read without a message: the main window answers a hue it cannot read.

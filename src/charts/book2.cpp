@@ -56,7 +56,7 @@ void book2::plotvalue(float V) {
     moveScrollBar(V);
     Drawing.surface().clear(faceGrey);
     {
-        const ChartModeScope chart(main_.chartMode);
+        const ChartModeScope chart(main_);
         for (int i = 0; i < hueSteps; ++i) drawRay(hueStep * float(i), V);
     }
     Drawing.refresh();

@@ -1,18 +1,20 @@
 #include "datafiles/last_palette.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "datafiles/whole_file.h"
 #include "textio/fieldreader.h"
 #include "textio/printstyle.h"
+#include "textio/text_file.h"
 
 namespace tintara::datafiles {
 
 std::optional<std::string> readLastPalette(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+    // One file name; anything larger is no name and is read as none.
+    constexpr std::size_t limit = 64 * 1024;
+    const textio::TextFile text = textio::readTextFile(file, limit);
+    if (text.problem != textio::FileProblem::None) return std::nullopt;
+    std::istringstream in(text.text);
     return readLastPalette(in);
 }
 
@@ -31,12 +33,12 @@ std::string lastPaletteLine(const std::string& name) {
     return name + std::string(textio::lineEnd);
 }
 
-bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error) {
+bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error, WriteSeam* seam) {
     if (name.find_first_of("\r\n") != std::string::npos) {
         error = "The palette name holds a line end and cannot be remembered";
         return false;
     }
-    return replaceFile(file, lastPaletteLine(name), error);
+    return replaceFile(file, lastPaletteLine(name), error, seam);
 }
 
 }  // namespace tintara::datafiles

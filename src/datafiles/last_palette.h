@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "datafiles/whole_file.h"
+
 namespace tintara::datafiles {
 
 inline constexpr const char* lastPaletteFileName = "LastPalette.txt";
@@ -25,6 +27,7 @@ std::string lastPaletteLine(const std::string& name);
 
 // Rewrites the file with the name as its only line; false with a message when
 // it cannot (the old name then stays), or when the name holds a line end.
-bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error);
+bool writeLastPalette(const std::filesystem::path& file, const std::string& name, std::string& error,
+                      WriteSeam* seam = nullptr);
 
 }  // namespace tintara::datafiles

@@ -44,7 +44,7 @@ bool WholeFile::open() {
     if (std::filesystem::is_directory(output_, ec))
         return fail("Cannot write " + output_.string() + ": a folder has that name");
     file_ = std::fopen(temporary_.string().c_str(), "wb");
-    if (!file_) return fail("Cannot create a file in " + output_.parent_path().string() + ": " + std::strerror(errno));
+    if (!file_) return fail("Cannot write " + output_.string() + ": " + std::strerror(errno));
     return true;
 }
 

@@ -36,7 +36,9 @@ public:
 struct PrintOutcome {
     bool ok = true;  // false: error says why nothing was printed
     std::string error;
-    std::string pdfFile;  // where the image went instead, on a machine without a printer
+    // Where the image went instead, on a machine without a printer; when not
+    // ok, the PDF file that could not be written.
+    std::string pdfFile;
 };
 
 class Printer {

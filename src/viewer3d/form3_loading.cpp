@@ -203,7 +203,7 @@ void Form3::failLoad(const std::string& fileName, const std::string& detail) {
 
 void Form3::rememberPalette(const std::string& fileName) {
     std::string error;
-    if (!datafiles::writeLastPalette(files_.working(datafiles::lastPaletteFileName), fileName, error))
+    if (!datafiles::writeLastPalette(files_.working(datafiles::lastPaletteFileName), fileName, error, main_.writeSeam))
         platform_.dialogs.messageBox(error, ui::MessageButtons::OK, ui::MessageIcon::Critical, caption());
 }
 

@@ -136,6 +136,19 @@ public:
     const LabPair& labPair() const { return labPair_; }  // row 0 the standard L*a*b*, row 1 the trial
     bool scrollGuard() const { return scrollGuard_; }    // the window itself is moving its scroll bars
     bool outOfGamut() const { return outOfGamut_; }      // the last xyzrgb lay outside the display range
+    // rgbR, rgbG, rgbB and the gamut state together, as a chart that converts
+    // colours of its own keeps and puts back the current colour's.
+    struct DisplayState {
+        std::int16_t R, G, B;
+        bool outOfGamut;
+    };
+    DisplayState displayState() const { return {rgbR, rgbG, rgbB, outOfGamut_}; }
+    void restoreDisplayState(const DisplayState& state) {
+        rgbR = state.R;
+        rgbG = state.G;
+        rgbB = state.B;
+        outOfGamut_ = state.outOfGamut;
+    }
     const colorimetry::DisplaySettings& display() const { return display_; }
     const std::string& versionText() const { return versionText_; }
     const std::string& instName() const { return instName_; }
@@ -245,9 +258,11 @@ public:
     void Command1_Click();
     void Command9_Click();
 
-    // Service mode: sample import and the Munsell table. Every byte of their
-    // outputs, and of the configuration file, passes writeSeam when one is set
-    // (tests make writes fail there, as a full disk would).
+    // Service mode: sample import and the Munsell table. Every byte of every
+    // file written whole from this window and the windows it opens (the
+    // outputs, the configuration file, "Cpalette.csv", "LastPalette.txt")
+    // passes writeSeam when one is set (tests make writes fail there, as a
+    // full disk would).
     void import_Click();
     void Command3_Click();
     void stopImport_Click() { stopRequested_ = true; }

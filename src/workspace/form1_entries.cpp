@@ -136,6 +136,13 @@ void Form1::labEntry() {
     for (int i = 0; i < 3; ++i) Text11[i].setText(textio::format(xyz[i], "###.00"));
     xyzrgb(rgbR, rgbG, rgbB, X, Y, Z);
     paintSwatch(true);
+    // Every other entry redraws an open tolerance chart through xyzlab; this
+    // one starts from L*a*b* and must redraw it itself, or the chart would go
+    // on showing the colour before.
+    if (Check3.ticked() && companions_) {
+        companions_->show(Companion::Tolerance);
+        companions_->MakeCTol(*L, *a, *b);
+    }
     ciemun();
 }
 

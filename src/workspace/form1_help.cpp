@@ -7,6 +7,10 @@ namespace tintara::workspace {
 void Form1::printB_Click() {
     const ui::PrintOutcome outcome = platform_.printer.printWindow(*this);
     if (outcome.ok && !outcome.pdfFile.empty()) Text3.setText("No printer: the window was saved as " + outcome.pdfFile);
+    // The printer's own errors pass unsaid, as they always have; a file that
+    // was not written is said, so that nobody looks for it.
+    if (!outcome.ok && !outcome.pdfFile.empty())
+        Text3.setText("No printer, and the window could not be saved: " + outcome.error);
 }
 
 void Form1::Command1_Click() {

@@ -146,6 +146,12 @@ bool ImportRun::readInput(std::vector<datafiles::InputLine>& lines) {
     const auto size = regular ? std::filesystem::file_size(input_, ec) : 0;
     std::ifstream in;
     if (regular && size <= largestInput) in.open(input_, std::ios::binary);
+    if (regular && size > largestInput) {
+        w_.Text3.setText(input_.string() + " holds " + std::to_string(size >> 20) + " MB; a sample file is at most " +
+                         std::to_string(largestInput >> 20) + " MB. Nothing was imported.");
+        platform_.dialogs.messageBox(w_.Text3.text(), ui::MessageButtons::OK, ui::MessageIcon::Critical, "Import");
+        return false;
+    }
     if (!in.is_open() || !in) {
         const std::string why = !std::filesystem::exists(input_, ec) ? "File not found: "
                                 : !regular                           ? "Not a file: "

@@ -86,6 +86,9 @@ void Form1::Command4_Click() {
     }
     Text8.setVisible(deltaMode_);
     if (deltaMode_) labEntry();
+    // The trial was painted over the right of the swatch; with the panel gone
+    // the whole swatch shows the current colour again, not the standard.
+    if (!deltaMode_) paintSwatch(false);
 }
 
 // The hue bar runs in half steps over 0..202 and wraps at both ends: its

@@ -42,7 +42,7 @@ TEST_F(WholeFileTest, AFolderThatAppearsMidwayMakesTheCommitFail) {
 TEST_F(WholeFileTest, AMissingFolderIsReported) {
     WholeFile out(dir / "no" / "out.txt");
     EXPECT_FALSE(out.open());
-    EXPECT_EQ(out.error(), "Cannot create a file in " + (dir / "no").string() + ": No such file or directory");
+    EXPECT_EQ(out.error(), "Cannot write " + (dir / "no" / "out.txt").string() + ": No such file or directory");
 }
 
 }  // namespace

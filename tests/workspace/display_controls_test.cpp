@@ -85,9 +85,16 @@ TEST_F(DisplayControlsTest, PrintHelpAndAbout) {
     headless.printer.pdfFile = "/home/ann/Tintara.pdf";
     w().printB.click();
     EXPECT_EQ(w().Text3.text(), "No printer: the window was saved as /home/ann/Tintara.pdf");
+    // A PDF that could not be written is said; the printer's own errors are not.
+    headless.printer.failWith = "Could not write /home/ann/Tintara.pdf: No space left on device";
+    w().printB.click();
+    EXPECT_EQ(w().Text3.text(),
+              "No printer, and the window could not be saved: Could not write "
+              "/home/ann/Tintara.pdf: No space left on device");
+    headless.printer.pdfFile.clear();
     w().Text3.setText("");
     headless.printer.failWith = "no printer";
-    w().printB.click();  // errors are not reported
+    w().printB.click();
     EXPECT_TRUE(headless.dialogs.shown.empty());
     EXPECT_EQ(w().Text3.text(), "");
 

@@ -65,7 +65,7 @@ void HeadlessEvents::doEvents() {
 }
 
 PrintOutcome HeadlessPrinter::printWindow(Window& window) {
-    if (!failWith.empty()) return {false, failWith, {}};
+    if (!failWith.empty()) return {false, failWith, pdfFile};
     printed.push_back(window.name());
     return {true, {}, pdfFile};
 }

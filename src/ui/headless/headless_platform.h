@@ -92,7 +92,7 @@ class HeadlessPrinter : public Printer {
 public:
     PrintOutcome printWindow(Window& window) override;
     std::vector<std::string> printed;  // names of the windows printed
-    std::string failWith;              // when set, printing fails with this reason
+    std::string failWith;              // when set, printing (or writing pdfFile) fails with this reason
     std::string pdfFile;               // when set, a machine without a printer: the image goes there
 };
 

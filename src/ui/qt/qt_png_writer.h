@@ -6,15 +6,18 @@
 
 #include <string>
 
+#include "datafiles/whole_file.h"
 #include "ui/image.h"
 #include "ui/surface.h"
 
 namespace tintara::ui::qt {
 
-// False with a message naming the file when it could not be written.
-bool writePng(const Image& picture, const std::string& path, std::string& error);
-inline bool writePng(const Surface& surface, const std::string& path, std::string& error) {
-    return writePng(surface.image(), path, error);
+// False with a message naming the file when it could not be written. Every
+// byte passes `seam` (tests make the disk fill up there).
+bool writePng(const Image& picture, const std::string& path, std::string& error, datafiles::WriteSeam* seam = nullptr);
+inline bool writePng(const Surface& surface, const std::string& path, std::string& error,
+                     datafiles::WriteSeam* seam = nullptr) {
+    return writePng(surface.image(), path, error, seam);
 }
 
 }  // namespace tintara::ui::qt

@@ -1,15 +1,17 @@
 #include "ui/qt/qt_printer.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "datafiles/whole_file.h"
 #include "ui/qt/qt_dialog_parent.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_view.h"
@@ -21,24 +23,27 @@ namespace {
 
 // The window keeps its size on paper (96 logical pixels to the inch) unless it
 // is larger than the page, when it is scaled down to fit.
-void paintImage(QPainter& painter, QPrinter& printer, const QPixmap& image) {
+void paintImage(QPainter& painter, const QRectF& page, int resolution, const QPixmap& image) {
     const QSizeF logical = image.deviceIndependentSize();
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const double dotsPerPixel = printer.resolution() / 96.0;
+    const double dotsPerPixel = resolution / 96.0;
     QSizeF size = logical * dotsPerPixel;
     if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(QPointF(0, 0), size), image, QRectF(image.rect()));
 }
 
+QPageLayout::Orientation orientationFor(const QPixmap& image) {
+    return image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 bool printImage(QPrinter& printer, const QPixmap& image, const QString& device, std::string& error) {
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(orientationFor(image));
     QPainter painter;
     if (!painter.begin(&printer)) {
         error = "Printing to " + fromQString(device) + " could not be started";
         return false;
     }
-    paintImage(painter, printer, image);
+    paintImage(painter, printer.pageRect(QPrinter::DevicePixel), printer.resolution(), image);
     if (!painter.end()) {
         error = "Printing to " + fromQString(device) + " did not finish";
         return false;
@@ -97,7 +102,7 @@ PrintOutcome QtPrinter::printWindow(Window& window) {
         const std::optional<std::string> path = choosePdfFile ? choosePdfFile(window) : std::nullopt;
         if (!path) return outcome;  // the person chose not to print
         outcome.ok = printToPdf(window, *path, outcome.error);
-        if (outcome.ok) outcome.pdfFile = *path;
+        outcome.pdfFile = *path;
         return outcome;
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -117,19 +122,30 @@ bool QtPrinter::printToPdf(Window& window, const std::string& path, std::string&
         error = "The window " + window.name() + " is not on the screen and cannot be printed";
         return false;
     }
-    const QString file = QFile::decodeName(path.c_str());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    if (!printImage(printer, widget->grab(), file, error)) {
-        error = "The file " + path + " could not be written";
-        return false;
+    // The document is made in memory and written by the program's one writer
+    // of whole files: a PDF that does not reach the disk whole is no PDF, and
+    // an earlier file of that name stays as it was.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QPixmap image = widget->grab();
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(pdfDotsPerInch);
+        pdf.setPageOrientation(orientationFor(image));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            error = "The file " + path + " could not be written: the PDF could not be started";
+            return false;
+        }
+        paintImage(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()), pdf.resolution(), image);
+        if (!painter.end()) {
+            error = "The file " + path + " could not be written: the PDF could not be finished";
+            return false;
+        }
     }
-    if (QFileInfo(file).size() <= 0) {
-        error = "The file " + path + " could not be written";
-        return false;
-    }
-    return true;
+    return datafiles::replaceFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())), error,
+                                  writeSeam);
 }
 
 }  // namespace tintara::ui::qt

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "datafiles/whole_file.h"
 #include "ui/services.h"
 
 namespace tintara::ui::qt {
@@ -34,6 +35,10 @@ public:
     std::function<std::optional<std::string>(const Window&)> choosePdfFile;
     // "Tintara.pdf" in the working folder.
     static std::string suggestedPdfFile();
+    // Every byte of a PDF passes here on its way to the disk; none in the program.
+    datafiles::WriteSeam* writeSeam = nullptr;
+    // The PDF's resolution: that of a high-resolution printer.
+    static constexpr int pdfDotsPerInch = 1200;
 
 private:
     QWidget* widgetOf(const Window& window) const;
