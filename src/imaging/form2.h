@@ -147,6 +147,7 @@ private:
     std::optional<std::string> askPaletteFile();
     std::optional<PaletteGrid> askGranularity();
     bool writePalette(const std::string& file, const PaletteGrid& grid);
+    PaletteOutcome::End writeBlocks(const PaletteGrid& grid);
     void showProgress(long long written, long long blocks);
     void endGeneration(PaletteOutcome::End end, const std::string& status, ui::Rgb colour);
     void drawGrid(const PaletteGrid& grid);

@@ -7,6 +7,7 @@
 #include "datafiles/last_palette.h"
 #include "datafiles/palette_record.h"
 #include "datafiles/whole_file.h"
+#include "imaging/palette_name.h"
 #include "imaging/form2.h"
 #include "imaging/granularity.h"
 #include "textio/numbertext.h"
@@ -165,16 +166,43 @@ std::optional<PaletteGrid> Form2::askGranularity() {
 bool Form2::writePalette(const std::string& file, const PaletteGrid& grid) {
     outcome_.file = file;
     outcome_.blocks = grid.blocks();
-    // The file is made empty first, so that a name that cannot be written is
-    // told before any block is converted.
+    // A name that cannot take the palette (a folder of that name, a folder
+    // that takes no new file) is told before any block is converted.
+    const std::filesystem::path working = files_.workingDir / workingPaletteName(file);
+    datafiles::WholeFile probe(files_.workingDir / file, main_.writeSeam);
     std::string error;
-    if (!datafiles::replaceFile(files_.workingDir / file, "", error, main_.writeSeam)) {
+    if (!probe.open() || !datafiles::replaceFile(working, "", error, main_.writeSeam)) {
+        if (error.empty()) error = probe.error();
         platform_.dialogs.messageBox(error, ui::MessageButtons::OK, ui::MessageIcon::Critical, generationTitle);
         endGeneration(PaletteOutcome::End::Failed, "Palette not made: " + file + " could not be created", failedRed);
         return false;
     }
-    const Generation generation(*this);
+    main_.paletteFile = workingPaletteName(file);
+    const PaletteOutcome::End end = writeBlocks(grid);
     main_.paletteFile = file;
+    std::error_code ec;
+    if (end == PaletteOutcome::End::Failed) {
+        std::filesystem::remove(working, ec);
+        return false;
+    }
+    std::filesystem::rename(working, files_.workingDir / file, ec);
+    if (ec) {
+        std::filesystem::remove(working, ec);
+        endGeneration(PaletteOutcome::End::Failed, "Palette not made: " + file + " could not be replaced", failedRed);
+        return false;
+    }
+    if (end == PaletteOutcome::End::Stopped) return false;
+    endGeneration(PaletteOutcome::End::Completed, "Palette Done and saved as " + file, doneGreen);
+    paletteMade_ = true;
+    drawGrid(grid);
+    return true;
+}
+
+// Every block converted and saved to the palette file, column by column;
+// stops at the first record that cannot be saved or when Stop is pressed.
+PaletteOutcome::End Form2::writeBlocks(const PaletteGrid& grid) {
+    const Generation generation(*this);
+    const std::string& file = outcome_.file;
     bringToFront();
     paletteStatus("Building Palette " + textio::signedWhole(grid.columns()), workingYellow);
     platform_.events.doEvents();
@@ -186,10 +214,10 @@ bool Form2::writePalette(const std::string& file, const PaletteGrid& grid) {
             main_.paletteTag = blockTag(block.x0, block.y0);
             if (!main_.SaveData(false)) {
                 endGeneration(PaletteOutcome::End::Failed,
-                              "Palette stopped: the block at" + main_.paletteTag + " could not be saved; " +
-                                  records(outcome_.written) + " of " + std::to_string(outcome_.blocks) + " in " + file,
+                              "Palette stopped: the block at" + main_.paletteTag + " could not be saved; " + file +
+                                  " was left as it was",
                               failedRed);
-                return false;
+                return PaletteOutcome::End::Failed;
             }
             ++outcome_.written;
             const bool columnDone = row + 1 == grid.rows();
@@ -204,14 +232,11 @@ bool Form2::writePalette(const std::string& file, const PaletteGrid& grid) {
                               "Palette stopped: " + records(outcome_.written) + " of " +
                                   std::to_string(outcome_.blocks) + " saved in " + file,
                               stoppedOrange);
-                return false;
+                return PaletteOutcome::End::Stopped;
             }
         }
     }
-    endGeneration(PaletteOutcome::End::Completed, "Palette Done and saved as " + file, doneGreen);
-    paletteMade_ = true;
-    drawGrid(grid);
-    return true;
+    return PaletteOutcome::End::Completed;
 }
 
 bool Form2::convertBlock(BlockOrigin block, int n) {

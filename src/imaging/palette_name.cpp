@@ -1,5 +1,7 @@
 #include "imaging/palette_name.h"
 
+#include <filesystem>
+
 namespace tintara::imaging {
 
 std::string proposedPaletteName(std::string_view pictureFile) {
@@ -8,6 +10,11 @@ std::string proposedPaletteName(std::string_view pictureFile) {
     const auto dot = name.find_last_of('.');
     if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
     return std::string(name);
+}
+
+std::string workingPaletteName(const std::string& paletteFile) {
+    const std::filesystem::path file(paletteFile);
+    return (file.parent_path() / ("." + file.filename().string() + ".part.csv")).string();
 }
 
 }  // namespace tintara::imaging

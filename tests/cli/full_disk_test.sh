@@ -8,13 +8,7 @@ cli="${1:?usage: full_disk_test.sh TINTARA_CLI}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 # Runs a command with files limited to LIMIT KB; the limit's signal is ignored,
 # so that a write past it fails as on a full disk. Prints the status; the
 # command's standard error goes to err.txt.
@@ -68,5 +62,4 @@ set -e
 check "export to a full device" 1 "$s"
 check "full device message" "tintara-cli: the palette could not be written to standard output" "$(cat err.txt)"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "all writers kept their earlier files"
+finish

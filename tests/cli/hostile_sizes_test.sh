@@ -8,13 +8,7 @@ cli="${1:?usage: hostile_sizes_test.sh TINTARA_CLI}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/check.sh"
 run() {  # run COMMAND...: the status; standard error goes to err.txt
   set +e
   "$@" >out.txt 2>err.txt
@@ -49,5 +43,4 @@ check "long line message" \
   "tintara-cli: line 3 of the entries is longer than 65536 characters; it and the lines after it were not read" \
   "$(cat err.txt)"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "every hostile size refused"
+finish

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "datafiles/palette_reader.h"
+#include "imaging/palette_name.h"
 #include "imaging/image_window_fixture.h"
 #include "textio/fieldreader.h"
 #include "textio/numberread.h"
@@ -15,8 +16,9 @@ namespace tintara::testkit {
 namespace {
 
 // Answers the palette's questions: its name, the block size, and Yes.
-void answerPalette(ui::HeadlessDialogs& dialogs, const char* name) {
+void answerPalette(ui::HeadlessDialogs& dialogs, const char* name, bool replace = false) {
     dialogs.answerInput(name);
+    if (replace) dialogs.answerMessage(ui::Answer::Yes);
     dialogs.answerInput("10");
     dialogs.answerMessage(ui::Answer::Yes);
 }
@@ -138,30 +140,33 @@ TEST_F(ImageWindowTest, StopEndsThePaletteWithTheRecordsWrittenSoFar) {
     EXPECT_TRUE(f.mnuView3D.visible() && !f.paletteMade());
 }
 
-// A palette name that is a folder is refused before any block is converted;
-// a file that turns into a folder part-way stops the palette at that record
-// with one message.
+// A palette name that cannot be written is refused before any block is
+// converted; a write that fails part-way stops the palette at that record with
+// one message, and an earlier palette of that name stays whole.
 TEST_F(ImageWindowTest, AFileThatCannotBeWrittenStopsThePaletteWithOneMessage) {
     imaging::Form2& f = open(pictureOf(30, 20, testBlue));
     const std::string before = joined(w().Text1);
     std::filesystem::create_directory(folder.path() / "taken.csv");
     answerPalette(headless.dialogs, "taken");
     f.mnuMakePalette.click();
-    EXPECT_NE(messages().back().find("taken.csv"), std::string::npos);
+    EXPECT_EQ(messages().back(), "Cannot write " + (folder.path() / "taken.csv").string() + ": a folder has that name");
     EXPECT_EQ(f.Text1.text(), "Palette not made: taken.csv could not be created");
     EXPECT_EQ(joined(w().Text1), before);  // nothing converted
 
+    folder.write("lost.csv", "earlier palette\r\n");
+    const std::filesystem::path working = folder.path() / imaging::workingPaletteName("lost.csv");
     int passes = 0;
     headless.events.onEachPass = [&] {
         if (++passes != 2) return;
-        std::filesystem::remove(folder.path() / "lost.csv");
-        std::filesystem::create_directory(folder.path() / "lost.csv");
+        std::filesystem::remove(working);
+        std::filesystem::create_directory(working);
     };
-    answerPalette(headless.dialogs, "lost");
+    answerPalette(headless.dialogs, "lost", /*replace=*/true);
     f.mnuMakePalette.click();
-    ASSERT_EQ(messages().size(), 4u);
-    EXPECT_EQ(messages()[3], "Cannot write to " + (folder.path() / "lost.csv").string() + ": it is a folder");
-    EXPECT_EQ(f.Text1.text(), "Palette stopped: the block at 10 0 could not be saved; 2 records of 6 in lost.csv");
+    EXPECT_EQ(messages().back(), "Cannot write to " + working.string() + ": it is a folder");
+    EXPECT_EQ(f.Text1.text(), "Palette stopped: the block at 10 0 could not be saved; lost.csv was left as it was");
+    EXPECT_EQ(folder.read("lost.csv"), "earlier palette\r\n");
+    EXPECT_FALSE(std::filesystem::exists(working));
     EXPECT_FALSE(f.mnuView3D.visible());
 }
 
