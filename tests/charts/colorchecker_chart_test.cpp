@@ -43,10 +43,8 @@ TEST_F(ColorCheckerTest, ThePatchesOfTheShippedFileFollowTheGamma) {
                  {21, {122, 122, 121}, {103, 103, 103}},
                  {23, {52, 52, 52}, {37, 37, 37}}};
     for (const auto& k : cases) EXPECT_EQ(patch(chart, k.patch), k.at22);
-    const std::string swatch = joined(w().Text1);
     ASSERT_TRUE(workspace::typeGamma(w(), "1.8"));
     for (const auto& k : cases) EXPECT_EQ(patch(chart, k.patch), k.at18);
-    EXPECT_NE(joined(w().Text1), swatch);  // the main window's colour follows the gamma too
     EXPECT_FALSE(w().chartMode);
 }
 
@@ -58,21 +56,18 @@ TEST_F(ColorCheckerTest, TheShippedFileHoldsThePublishedNotations) {
     const charts::PatchNotations read = charts::readPatchNotations(shipped, "ccnames.csv");
     EXPECT_EQ(read.problem, "");
     std::string line;
-    int i = 0;
+    std::size_t i = 0;
     while (std::getline(published, line)) {
         if (line.empty() || line[0] == '#' || line.rfind("No,", 0) == 0) continue;
-        ASSERT_LT(i, 24);
         std::vector<std::string> f;
         std::stringstream fields(line);
         for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
-        const auto& notation = read.patches[std::size_t(i++)];
-        ASSERT_TRUE(notation.has_value());
-        EXPECT_EQ(notation->name, f[1]);
-        EXPECT_EQ(notation->hue, f[2] == "N" ? "5R" : f[2]);
-        EXPECT_EQ(notation->value, f[3]);
-        EXPECT_EQ(notation->chroma, f[2] == "N" ? "0" : f[4]);
+        const auto& n = read.patches.at(i++);
+        ASSERT_TRUE(n.has_value()) << i;
+        EXPECT_EQ(n->name + " " + n->hue + " " + n->value + "/" + n->chroma,
+                  f[1] + " " + (f[2] == "N" ? "5R" : f[2]) + " " + f[3] + "/" + (f[2] == "N" ? "0" : f[4]));
     }
-    EXPECT_EQ(i, 24);
+    EXPECT_EQ(i, 24u);
 }
 
 TEST_F(ColorCheckerTest, ADamagedFilePaintsWhatItHoldsAndSaysWhatIsMissing) {

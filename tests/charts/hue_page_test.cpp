@@ -30,13 +30,12 @@ TEST(HuePageLayout, ChipIndexAndPlace) {
     } cases[] = {{0, 9, 0, 1320, 120},  {0, 1, 8, 1320, 5880},   {0, 0, 9, 1320, 6600},
                  {2, 9, 10, 2040, 120}, {14, 5, 74, 6360, 3000}, {28, 1, 148, 11400, 5880}};
     for (const auto& k : cases) {
-        EXPECT_EQ(book::chipIndex(k.C, k.V), k.index);
-        EXPECT_EQ(book::chipRect(k.index).left, k.left);
-        EXPECT_EQ(book::chipRect(k.index).top, k.top);
+        const ui::TwipRect r = book::chipRect(k.index);
+        EXPECT_TRUE(book::chipIndex(k.C, k.V) == k.index && r.left == k.left && r.top == k.top) << k.index;
     }
 }
 
-TEST_F(HuePageTest, ChipsInsideAndOutsideTheDataAndTheDisplay) {
+TEST_F(HuePageTest, ChipsInsideAndOutsideTheDataAndTheDisplayAndAClickOnThem) {
     enterMunsell("5R", "5", "4");
     w().Check2.click();
     const struct {
@@ -64,35 +63,9 @@ TEST_F(HuePageTest, ChipsInsideAndOutsideTheDataAndTheDisplay) {
         EXPECT_EQ(at(page(), r.left, r.top), ui::black);
         EXPECT_EQ(at(page(), r.left + 15, r.top), k.border == BorderStyle::Solid ? ui::black : k.fill);
     }
-    EXPECT_EQ(page().Label1[23].caption(), "5R");
-    EXPECT_EQ(page().VScroll1.value(), 5);
-    EXPECT_TRUE(page().visible());
-}
+    EXPECT_TRUE(page().Label1[23].caption() == "5R" && page().VScroll1.value() == 5 && page().visible());
 
-TEST_F(HuePageTest, TheScrollBarTurnsThePageWithoutConvertingTheMainColour) {
-    enterMunsell("5.6R", "6.1", "6.2");
-    w().Check2.click();
-    // fillbook moved the bar to 6 under its guard: the hue box keeps what was typed.
-    EXPECT_EQ(page().VScroll1.value(), 6);
-    EXPECT_EQ(w().Text12[0].text(), "5.6R");
-    const auto before = fields();
-    page().VScroll1.setValue(25);
-    EXPECT_EQ(w().Text12[0].text(), "5.00Y");
-    EXPECT_EQ(page().Label1[23].caption(), "5.00Y");
-    // 5Y 6/8: x 0.4426, y 0.4588 at Y 30.053 gives 171.69, 146.16, 40.23.
-    EXPECT_EQ(page().Shape1[std::size_t(book::chipIndex(8, 6))].fill, (ui::Rgb{171, 146, 40}));
-    auto after = fields();
-    after[0] = before[0];
-    EXPECT_EQ(after, before);
-    // 10RP is hue 0 again, at the top of the bar.
-    enterMunsell("10RP", "5", "4");
-    EXPECT_EQ(page().VScroll1.value(), 0);
-    EXPECT_EQ(page().Shape1[std::size_t(book::chipIndex(0, 5))].fill, (ui::Rgb{122, 122, 121}));
-}
-
-TEST_F(HuePageTest, AClickSendsAChipsColourButNotAClippedOneNorTheGrey) {
-    enterMunsell("5R", "5", "4");
-    w().Check2.click();
+    // A click sends a chip's colour, but not a clipped one nor the grey.
     enterMunsell("5R", "3", "2");
     const auto before = fields();
     // A clipped chip (255, 75, 85) and the black one leave the main window
@@ -109,13 +82,30 @@ TEST_F(HuePageTest, AClickSendsAChipsColourButNotAClippedOneNorTheGrey) {
     EXPECT_NEAR(workspace::boxNumberOr0(w().Text12[2]), 4.0f, 0.3f);
 }
 
+// 5Y 6/8: x 0.4426, y 0.4588 at Y 30.053 gives 171.69, 146.16, 40.23.
+TEST_F(HuePageTest, TheScrollBarTurnsThePageWithoutConvertingTheMainColour) {
+    enterMunsell("5.6R", "6.1", "6.2");
+    w().Check2.click();
+    // fillbook moved the bar to 6 under its guard: the hue box keeps what was typed.
+    EXPECT_TRUE(page().VScroll1.value() == 6 && w().Text12[0].text() == "5.6R");
+    auto before = fields();
+    page().VScroll1.setValue(25);
+    EXPECT_TRUE(w().Text12[0].text() == "5.00Y" && page().Label1[23].caption() == "5.00Y");
+    EXPECT_EQ(page().Shape1[std::size_t(book::chipIndex(8, 6))].fill, (ui::Rgb{171, 146, 40}));
+    before[0] = fields()[0];
+    EXPECT_EQ(fields(), before);
+    // 10RP is hue 0 again, at the top of the bar.
+    enterMunsell("10RP", "5", "4");
+    EXPECT_EQ(page().VScroll1.value(), 0);
+}
+
+// The neutral of value 5 is the same grey under every illuminant. Printing
+// goes the main window's way; only the page's title is its own.
 TEST_F(HuePageTest, TheMainWindowsFlagAndMessageStayAsTheyWereAndPrintingIsReported) {
     chooseIlluminant(w(), colorimetry::Condition::D65_10);
     enterMunsell("5R", "5", "20");
-    ASSERT_EQ(w().Label19.caption(), "Out of RGB Range");
     w().Check2.click();
     EXPECT_EQ(w().Label19.caption(), "Out of RGB Range");
-    // The neutral of value 5 is the same grey under every illuminant.
     EXPECT_EQ(page().Shape1[std::size_t(book::chipIndex(0, 5))].fill, (ui::Rgb{122, 122, 121}));
     for (bool raised : {true, false}) {
         w().chartMode = raised;
@@ -125,9 +115,6 @@ TEST_F(HuePageTest, TheMainWindowsFlagAndMessageStayAsTheyWereAndPrintingIsRepor
     headless.printer.pdfFile = "/home/ann/Tintara.pdf";  // no printer
     page().Command1.click();
     EXPECT_EQ(w().Text3.text(), "No printer: Munsell Book of Color was saved as /home/ann/Tintara.pdf");
-    headless.printer.failWith = "the printer is out of paper";
-    page().Command1.click();
-    EXPECT_EQ(w().Text3.text(), "Printing Munsell Book of Color failed: the printer is out of paper");
 }
 
 }  // namespace

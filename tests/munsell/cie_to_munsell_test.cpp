@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 
 #include "munsell/cell_search.h"
+#include "munsell/hue_circle.h"
 #include "munsell/shipped_table.h"
 #include "munsell/value_function.h"
 
@@ -15,7 +15,6 @@ namespace tintara::munsell {
 namespace {
 
 using colorimetry::Xyz;
-using geometry::Point;
 using testkit::locate;
 
 // The colour of chromaticity x, y at luminance Y.
@@ -39,80 +38,41 @@ TEST(CellSearch, PointInClockwiseQuad) {
 }
 
 // A table holding only triangular first cells at the white W: D 0.04 to the
-// right of it and Cc 0.04 above it, in the hue strip `strip` of `level`.
+// right of it and Cc 0.04 above it, in the hue strip `strip` of `level`. The
+// point 0.01 right of and above W lies halfway along the outer edge and
+// halfway out: hue (strip + 0.5) * 2.5, chroma 1. (A colour on the edge
+// between two strips belongs to the lower one; at whole values the round
+// trips meet such colours on the 2.5 hue grid.)
 void addFirstCell(RenotationTable& table, int level, int strip) {
     const std::int16_t corners[4][4] = {{0, 0, 3101, 3163}, {1, 0, 3101, 3163}, {0, 1, 3501, 3163}, {1, 1, 3101, 3563}};
     for (const auto& k : corners) std::copy(k + 2, k + 4, table.entry[level][strip + k[0]][k[1]]);
 }
 
-// The point 0.01 right of and above W lies halfway along the outer edge and
-// halfway out: hue (strip + 0.5) * 2.5, chroma 1.
-TEST(CellSearch, FindsTheCellAndTheHalfwayPointInIt) {
-    auto table = std::make_unique<RenotationTable>();
-    addFirstCell(*table, 3, 6);
-    const search::TableCorners corners{*table};
-    const search::Cell cell = search::findCellHolding(corners, 0.3201f, 0.3263f, 3);
-    EXPECT_TRUE(cell.h == 6 && cell.c == 0);
-    const search::HueChroma hc = search::positionInCell(corners, 0.3201f, 0.3263f, 3, cell);
-    EXPECT_NEAR(hc.hue, 6.5 * 2.5, 1e-5);
-    EXPECT_NEAR(hc.chroma, 1, 1e-5);
-    EXPECT_EQ(search::findCellHolding(corners, 0.3201f, 0.3263f, 4).h, search::notFound);
-    EXPECT_EQ(search::findCellHolding(corners, 0.2f, 0.3263f, 3).h, search::notFound);
-}
-
-// 5R 5/4 lies on the edge between the strips 2.5R..5R and 5R..7.5R: the scan
-// meets the lower one first.
-TEST(CellSearch, AColourOnAStripBoundaryBelongsToTheLowerStrip) {
-    const RenotationTable& t = testkit::shippedTable();
-    const float x = static_cast<float>(t.x(5, 2, 2) / 10000.0), y = static_cast<float>(t.y(5, 2, 2) / 10000.0);
-    const search::Cell cell = search::findCellHolding(search::TableCorners{t}, x, y, 5);
-    EXPECT_TRUE(cell.h == 1 && cell.c == 1) << cell.h << " " << cell.c;
-}
-
 // Level hues across the R/RP seam are blended on the same turn, whichever
 // level holds the RP side: at value 3.25 one level gives 98.75 and the other
 // 1.25, so the blend is 0.75 * 98.75 + 0.25 * 101.25 = 99.375, or 0.75 *
-// 101.25 + 0.25 * 98.75 = 100.625, folded to 0.625.
-TEST(XyzToMunsell, LevelHuesAcrossTheSeamBlendOnOneTurn) {
-    const Xyz colour = ofChromaticity(0.3201, 0.3263, yFromValue(3.25f, false));
+// 101.25 + 0.25 * 98.75 = 100.625, folded to 0.625. Where only one level
+// holds the colour, hue and chroma are that level's: the first cell of strip
+// 6 gives hue 6.5 * 2.5 = 16.25, chroma 1, whichever level holds it and
+// whatever the fractional value. (Blending in the other level's not-found
+// cell gave 0.75 * 116.25 + 0.25 * 101.25, folded: hue 12.5.)
+TEST(XyzToMunsell, LevelHuesAcrossTheSeamAndOneLevelAlone) {
     const struct {
-        int lowerStrip, upperStrip;
-        float hue;
-    } cases[] = {{39, 0, 99.375f}, {0, 39, 0.625f}};
+        int lowerStrip, upperStrip;  // -1: the level holds no cell
+        float value, hue;
+    } cases[] = {{39, 0, 3.25f, 99.375f}, {0, 39, 3.25f, 0.625f}, {6, -1, 3.25f, 16.25f},
+                 {-1, 6, 3.25f, 16.25f},  {6, -1, 3.9f, 16.25f},  {-1, 6, 3.05f, 16.25f}};
     for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.lowerStrip << " " << k.upperStrip << " at " << k.value);
         auto table = std::make_unique<RenotationTable>();
-        addFirstCell(*table, 3, k.lowerStrip);
-        addFirstCell(*table, 4, k.upperStrip);
-        const auto m = xyzToMunsell(*table, colour, false);
-        ASSERT_TRUE(m.has_value());
-        EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
-        EXPECT_NEAR(m->colour.value, 3.25, 1e-5);
-        EXPECT_NEAR(m->colour.hue, k.hue, 1e-3) << k.lowerStrip;
-        EXPECT_NEAR(m->colour.chroma, 1, 1e-5);
-    }
-}
-
-// Where only one level holds the colour, hue and chroma are that level's:
-// the first cell of strip 6 puts the point 0.01 right of and above the white
-// at hue 6.5 * 2.5 = 16.25, chroma 1, whichever level holds it and whatever
-// the fractional value. (Blending in the other level's not-found cell gave
-// 0.75 * 116.25 + 0.25 * 101.25, folded: hue 12.5.)
-TEST(XyzToMunsell, OneLevelAloneGivesHueAndChroma) {
-    const struct {
-        int heldLevel;
-        float value;
-    } cases[] = {{3, 3.25f}, {4, 3.25f}, {3, 3.9f}, {4, 3.05f}};
-    for (const auto& k : cases) {
-        auto table = std::make_unique<RenotationTable>();
-        addFirstCell(*table, k.heldLevel, 6);
+        if (k.lowerStrip >= 0) addFirstCell(*table, 3, k.lowerStrip);
+        if (k.upperStrip >= 0) addFirstCell(*table, 4, k.upperStrip);
         const auto m = xyzToMunsell(*table, ofChromaticity(0.3201, 0.3263, yFromValue(k.value, false)), false);
         ASSERT_TRUE(m.has_value());
-        EXPECT_EQ(m->lowerLevelHeld, k.heldLevel == 3);
-        EXPECT_EQ(m->upperLevelHeld, k.heldLevel == 4);
-        EXPECT_FALSE(m->outsideData());
+        EXPECT_TRUE(m->lowerLevelHeld == (k.lowerStrip >= 0) && m->upperLevelHeld == (k.upperStrip >= 0));
         EXPECT_NEAR(m->colour.value, k.value, 1e-5);
-        EXPECT_NEAR(m->colour.hue, 16.25, 1e-4) << k.heldLevel << " " << k.value;
-        EXPECT_NEAR(m->colour.chroma, 1, 1e-5) << k.heldLevel << " " << k.value;
+        EXPECT_NEAR(m->colour.hue, k.hue, 1e-3);
+        EXPECT_NEAR(m->colour.chroma, 1, 1e-5);
     }
 }
 
@@ -133,38 +93,31 @@ TEST(XyzToMunsell, ColourOnAnEdgeWhereTheDataEnd) {
     }
 }
 
+// Exactly the chromaticity of the white: the first corner of the first cell.
+// Value above 10, located on level 10 alone: 10RP 10/2 is x .3220 y .3160.
+// Far outside the data at both levels: the not-found cell gives 100..102.5,
+// folded once. A negative Y counts as 0: value 0, and the chromaticity of (10, 0, 10).
 TEST(XyzToMunsell, WhiteTopValuesNotFoundAndInvalidInput) {
-    // Exactly the chromaticity of the white: the first corner of the first cell.
-    auto m = locate({31.01f, 31.63f, 37.36f});
-    ASSERT_TRUE(m.has_value());
-    EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
-    EXPECT_LT(std::fabs(m->colour.hue), 1e-4);
-    EXPECT_LT(std::fabs(m->colour.chroma), 1e-4);
-
-    // Value above 10, located on level 10 alone: 10RP 10/2 is x .3220 y .3160.
-    m = locate(ofChromaticity(0.3220, 0.3160, 105));
-    ASSERT_TRUE(m.has_value());
-    EXPECT_NEAR(m->colour.value, valueFromY(105, false), 1e-6);
-    EXPECT_TRUE(m->lowerLevelHeld && m->upperLevelHeld);
-    EXPECT_TRUE(m->colour.hue < 1e-3 || m->colour.hue > 100 - 1e-3) << m->colour.hue;
-    EXPECT_NEAR(m->colour.chroma, 2, 1e-3);
-
-    // Far outside the data at both levels: the not-found cell gives 100..102.5,
-    // folded once.
-    m = locate(ofChromaticity(0.7, 0.1, 20));
-    ASSERT_TRUE(m.has_value());
-    EXPECT_FALSE(m->lowerLevelHeld || m->upperLevelHeld);
-    EXPECT_TRUE(m->outsideData());
-    EXPECT_TRUE(m->colour.hue >= 0 && m->colour.hue <= 2.5f) << m->colour.hue;
-
+    const struct {
+        Xyz xyz;
+        float hue, hueTolerance, chroma, chromaTolerance;
+        bool held;
+    } cases[] = {{{31.01f, 31.63f, 37.36f}, 0, 1e-4f, 0, 1e-4f, true},
+                 {ofChromaticity(0.3220, 0.3160, 105), 0, 1e-3f, 2, 1e-3f, true},
+                 {ofChromaticity(0.7, 0.1, 20), 1.25f, 1.25f, 0, 1e9f, false}};
+    for (const auto& k : cases) {
+        const auto m = locate(k.xyz);
+        ASSERT_TRUE(m.has_value());
+        EXPECT_NEAR(m->colour.value, valueFromY(k.xyz.Y, false), 1e-6);
+        EXPECT_TRUE(m->lowerLevelHeld == k.held && m->upperLevelHeld == k.held);
+        EXPECT_NEAR(foldedOnce(m->colour.hue + 50) - 50, k.hue, k.hueTolerance) << m->colour.hue;
+        EXPECT_NEAR(m->colour.chroma, k.chroma, k.chromaTolerance);
+    }
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     for (const Xyz& bad :
          {Xyz{0, 0, 0}, Xyz{-5, 1, 2}, Xyz{nan, 10, 10}, Xyz{10, nan, 10}, Xyz{10, -inf, 10}, Xyz{1e30f, 1e30f, 1e30f}})
         EXPECT_FALSE(locate(bad).has_value()) << bad.X << " " << bad.Y << " " << bad.Z;
-    // A negative Y counts as 0: value 0, and the chromaticity of (10, 0, 10).
-    m = locate({10, -5, 10});
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(m->colour.value, 0);
+    EXPECT_EQ(locate({10, -5, 10}).value().colour.value, 0);
 }
 
 }  // namespace

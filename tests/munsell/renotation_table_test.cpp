@@ -6,9 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <sstream>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -106,9 +104,7 @@ TEST(RenotationTable, LimitsAndCountsOnBothSides) {
     numbers[7] = "22000";
     LoadedTable result = load(numbers);
     ASSERT_TRUE(result.table) << result.error;
-    EXPECT_EQ(result.notice, "");
-    EXPECT_EQ(result.table->y(0, 0, 2), -3000);
-    EXPECT_EQ(result.table->y(0, 0, 3), 22000);
+    EXPECT_TRUE(result.notice.empty() && result.table->y(0, 0, 2) == -3000 && result.table->y(0, 0, 3) == 22000);
     numbers.push_back("0");
     result = load(numbers);
     EXPECT_EQ(result.notice, "Vezedu.dat holds 14,961 numbers; the first 14,960 were used");
@@ -124,38 +120,9 @@ TEST(RenotationTable, LimitsAndCountsOnBothSides) {
     }
 }
 
-// The data hold no value 0: the generator repeats value 1 there (chroma 0
-// left 0, for the loader to fill with the white), and only there.
-TEST(VezeduData, ValueZeroRepeatsValueOne) {
-    std::istringstream csv(
-        "hue,value,chroma,x,y,Y,real\n"
-        "5R,1,2,0.3500,0.3000,1.21,1\n"
-        "10RP,1,4,0.4100,0.2600,1.21,1\n"
-        "5R,2,4,0.4000,0.2800,3.13,1\n");
-    const tools::VezeduText laid = tools::layOutVezedu(csv);
-    ASSERT_TRUE(laid.ok) << laid.error;
-    std::vector<std::string> lines;
-    std::istringstream text(laid.text);
-    for (std::string line; std::getline(text, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), std::size_t(tableValues * loadedHues));
-    // A block of 17 pairs with the pair (x, y) at chroma index c.
-    auto block = [](int c, const char* pair) {
-        std::string out;
-        for (int i = 0; i < loadedChromas; ++i) out += std::string(i ? "," : "") + (i == c ? pair : "0,0");
-        return out;
-    };
-    const std::string none = block(-1, "");
-    for (int v = 0; v < tableValues; ++v) {
-        for (int h = 0; h < loadedHues; ++h) {
-            std::string expected = none;
-            if (v <= 1 && h == 2) expected = block(1, "3500,3000");  // 5R 1/2, and value 0
-            if (v <= 1 && h == 0) expected = block(2, "4100,2600");  // 10RP 1/4, and value 0
-            if (v == 2 && h == 2) expected = block(2, "4000,2800");
-            EXPECT_EQ(lines[std::size_t(v * loadedHues + h)], expected) << "value " << v << ", hue index " << h;
-        }
-    }
-}
-
+// The data hold no value 0: the generator repeats value 1 there, which the
+// conversions below value 1 pin on the shipped table; the shipped table is
+// what the generator makes of the published data.
 TEST(VezeduData, CommittedFileIsTheGeneratorOutput) {
     std::ifstream csv(TINTARA_SOURCE_DIR "/data/munsell-renotation.csv", std::ios::binary);
     const tools::VezeduText laid = tools::layOutVezedu(csv);

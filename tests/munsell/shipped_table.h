@@ -41,13 +41,11 @@ inline std::optional<MunsellMatch> locate(colorimetry::Xyz xyz, bool onTableToo 
     const auto m = xyzToMunsell(shippedCorners(), xyz, false);
     if (!onTableToo) return m;
     const auto n = xyzToMunsell(shippedTable(), xyz, false);
-    EXPECT_EQ(m.has_value(), n.has_value());
-    if (m && n) {
-        EXPECT_TRUE(m->colour.hue == n->colour.hue && m->colour.value == n->colour.value &&
-                    m->colour.chroma == n->colour.chroma && m->lowerLevelHeld == n->lowerLevelHeld &&
-                    m->upperLevelHeld == n->upperLevelHeld)
-            << xyz.X << " " << xyz.Y << " " << xyz.Z;
-    }
+    EXPECT_TRUE(m.has_value() == n.has_value() &&
+                (!m || (m->colour.hue == n->colour.hue && m->colour.value == n->colour.value &&
+                        m->colour.chroma == n->colour.chroma && m->lowerLevelHeld == n->lowerLevelHeld &&
+                        m->upperLevelHeld == n->upperLevelHeld)))
+        << xyz.X << " " << xyz.Y << " " << xyz.Z;
     return m;
 }
 
