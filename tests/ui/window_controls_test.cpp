@@ -8,36 +8,26 @@
 namespace tintara::ui {
 namespace {
 
-TEST(ListBoxTest, CodeSelectsQuietlyAPersonSelectsWithAClick) {
+// Code and a person selecting, and clearing, are the Qt binding tests'; here,
+// the refusals and the selection that follows its entry.
+TEST(ListBoxTest, RefusesWhatIsNotThereAndTheSelectionFollowsItsEntry) {
     ListBox list("List1", {});
     int clicks = 0;
     list.onClick = [&] { ++clicks; };
     for (const char* item : {"1    red", "2    green", "3    blue"}) list.addItem(item);
-    EXPECT_EQ(list.listIndex(), -1);
     EXPECT_TRUE(list.setListIndex(2));
-    EXPECT_EQ(clicks, 0);
     EXPECT_FALSE(list.setListIndex(3));  // just past the end: refused, selection kept
     EXPECT_FALSE(list.setListIndex(-2));
     EXPECT_EQ(list.listIndex(), 2);
-    list.choose(1);
-    EXPECT_EQ(list.listIndex(), 1);
-    EXPECT_EQ(clicks, 1);
     list.choose(3);  // nothing there to choose
-    EXPECT_EQ(clicks, 1);
-
+    EXPECT_EQ(clicks, 0);
     // Removing an entry above the selection moves it up with its entry.
-    list.setListIndex(2);
     ASSERT_TRUE(list.removeItem(0));
     EXPECT_EQ(list.listIndex(), 1);
     EXPECT_EQ(list.items()[1], "3    blue");
     ASSERT_TRUE(list.removeItem(1));
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_FALSE(list.removeItem(1));
-    list.addItem("4    grey");
-    list.setListIndex(0);
-    list.clear();
-    EXPECT_EQ(list.listCount(), 0);
-    EXPECT_EQ(list.listIndex(), -1);
 }
 
 class MenuWindow : public Window {
@@ -145,13 +135,8 @@ TEST(TimerTest, AHandlerStillRunningIsNotEnteredAgain) {
     EXPECT_FALSE(w.redraw.fire());  // a stopped timer does not fire
 }
 
-TEST(WindowTest, ClientSizeIsNeverNegativeAndTheFrontShowsTheWindow) {
+TEST(WindowTest, ClientSizeIsNeverNegative) {
     TimerWindow w;
-    w.bringToFront();
-    EXPECT_TRUE(w.visible());
-    EXPECT_EQ(w.frontRequests(), 1u);
-    w.setClientSize(640 * 15 + 150, 480 * 15 + 150);
-    EXPECT_EQ(w.clientWidth(), 9750);
     w.setClientSize(-1, 20);
     EXPECT_EQ(w.clientWidth(), 0);
     EXPECT_EQ(w.clientHeight(), 20);
