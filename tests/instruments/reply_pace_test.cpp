@@ -14,6 +14,13 @@ constexpr double paced = -1;  // stands for the seconds under test
 class PaceTest : public Dialogues<PacedInstrument> {
 protected:
     PaceTest() { clock.advanceOnRead(0.001); }
+    // A new instrument behind a clean window.
+    void fresh() {
+        port = PacedInstrument(clock);
+        dialogs.shown.clear();
+        lines.clear();
+        state = {};
+    }
 
     static const ValidDialogue& dialogue(const std::string& inst) {
         return *std::find_if(validDialogues.begin(), validDialogues.end(),
@@ -70,10 +77,7 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
             Parts parts = row.parts;
             for (Part& part : parts)
                 if (part.seconds == paced) part.seconds = seconds;
-            port = PacedInstrument(clock);
-            dialogs.shown.clear();
-            lines.clear();
-            state = {};
+            fresh();
             const MeasureEnd end = measureWith(row.inst, row.command, parts);
             Texts shown = dialogs.messages();
             if (row.inst == "Ci5/Ci7") shown = lines;
@@ -98,8 +102,7 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
 TEST_F(PaceTest, XthWakeUpLimit) {
     for (const double seconds : {1.95, 2.05}) {
         SCOPED_TRACE(seconds);
-        port = PacedInstrument(clock);
-        lines.clear();
+        fresh();
         port.answer("R\r", {{"", seconds}, {"XTH V2.1>"}});
         port.answer("R\r", {});
         playExcept("XTH", "R\r");
@@ -114,8 +117,7 @@ TEST_F(PaceTest, XthWakeUpLimit) {
 TEST_F(PaceTest, CalibrationWaitLimits) {
     for (const double seconds : {9.95, 10.05}) {
         SCOPED_TRACE(seconds);
-        port = PacedInstrument(clock);
-        lines.clear();
+        fresh();
         port.answer("R\r", {{"XTH V2.1>"}});
         port.answer("C\r", {{"white done>", seconds}});
         dialogs.answerMessage(ui::Answer::OK);
@@ -125,8 +127,7 @@ TEST_F(PaceTest, CalibrationWaitLimits) {
     }
     for (const double seconds : {1.95, 2.05}) {
         SCOPED_TRACE(seconds);
-        port = PacedInstrument(clock);
-        lines.clear();
+        fresh();
         port.answer("R\r", {{"", seconds}, {"i1 ready>"}});
         port.answer("config -mode=sce\r", {{"<00>\r\n>"}});
         dialogs.answerMessage(ui::Answer::Cancel);
