@@ -93,6 +93,15 @@ TEST_F(DisplayTest, ZoomAndPanMoveTheChart) {
     EXPECT_NEAR(viewer().view().panX, 10.0f, 1e-6);
 }
 
+// The widest dot on screen: value 10.4 is drawn as 10, 22 pixels across, not
+// 23. 5Y 10.4/8 from above at (0, 8): centre (200.5, 117.9), columns 189 to 210.
+TEST_F(DisplayTest, TheWidestDotIs22PixelsAcross) {
+    tiltBar(90);
+    load("values.csv", {{"mid", "5Y", "10.4", "8"}});
+    viewer().drawPalette();
+    expectPixels({{189, 117, colour(1)}, {210, 117, colour(1)}, {188, 117, displayGrey}, {211, 117, displayGrey}});
+}
+
 TEST_F(DisplayTest, TheSelectedSampleIsMarkedWhiteAndNumbersAreWrittenWhenAsked) {
     tiltBar(0);
     viewer().List1.choose(0);
