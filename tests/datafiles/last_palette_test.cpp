@@ -2,42 +2,28 @@
 // empty files giving none, and a failed rewrite leaving the old name.
 #include "datafiles/last_palette.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <random>
+#include "datafiles/scratch_folder.h"
 
 namespace tintara::datafiles {
 namespace {
 
-class LastPaletteTest : public ::testing::Test {
+class LastPaletteTest : public testkit::InScratchFolder {
 protected:
-    LastPaletteTest() {
-        std::random_device seed;
-        folder = std::filesystem::temp_directory_path() / ("tintara-last-" + std::to_string(seed()));
-        std::filesystem::create_directories(folder);
-        file = folder / lastPaletteFileName;
-    }
-    ~LastPaletteTest() override { std::filesystem::remove_all(folder); }
-    void write(const std::string& content) { std::ofstream(file, std::ios::binary) << content; }
-    std::string read() {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::filesystem::path folder;
-    std::filesystem::path file;
+    std::filesystem::path file = folder / lastPaletteFileName;
 };
 
 TEST_F(LastPaletteTest, TheFirstFieldOfTheFirstLineOrNone) {
     EXPECT_FALSE(readLastPalette(file).has_value());  // missing
-    write("");
-    EXPECT_FALSE(readLastPalette(file).has_value());
-    write("\r\n");
-    EXPECT_FALSE(readLastPalette(file).has_value());
-    write("flowers.csv\r\nignored.csv\r\n");
-    EXPECT_EQ(readLastPalette(file), "flowers.csv");
-    write("  flowers.csv , old\r\n");  // up to the comma, blanks dropped
-    EXPECT_EQ(readLastPalette(file), "flowers.csv");
+    // Up to the comma, blanks dropped.
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"", {}},
+        {"\r\n", {}},
+        {"flowers.csv\r\nignored.csv\r\n", "flowers.csv"},
+        {"  flowers.csv , old\r\n", "flowers.csv"}};
+    for (const auto& [text, name] : cases) {
+        write(file, text);
+        EXPECT_EQ(readLastPalette(file), name) << text;
+    }
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
     EXPECT_FALSE(readLastPalette(file).has_value());  // a folder in its place

@@ -1,6 +1,7 @@
 // Palettes for painting programs: the colours each record holds, written as
 // a GIMP palette and as CSS custom properties, every name kept in a form the
-// format can carry.
+// format can carry. The colours of the records of both layouts are read in
+// the command line's export tests.
 #include "datafiles/palette_export.h"
 
 #include <gtest/gtest.h>
@@ -14,26 +15,6 @@ std::string record(const std::string& name, const std::string& r, const std::str
     return "\"12-06-2026\",\"09:30:00\",\"" + name +
            "\",\"5.6R\",\"6.1\",\"6.2\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"," + "0.5,0.25,0.125,\"" + r + "\",\"" + g +
            "\",\"" + b + "\",\"1\",\"2\",\"3\",\"4\"\r\n";
-}
-
-std::vector<PaletteColour> read(const std::string& file, std::string& error) {
-    std::istringstream in(file);
-    std::vector<PaletteColour> colours;
-    EXPECT_TRUE(readPaletteColours(in, colours, error)) << error;
-    return colours;
-}
-
-TEST(PaletteExport, ColoursFromTheRecordsOfBothLayouts) {
-    std::string error;
-    const auto colours =
-        read(record("Brick", "199", "133", "126") + "12/6/2026,09:30:00, 3,2.5YR,4,6,0,0,0,0,0,0,0,0,0,140,90,60,end\n",
-             error);
-    ASSERT_EQ(colours.size(), 2u);
-    EXPECT_EQ(colours[0].name, "Brick");
-    EXPECT_EQ(colours[0].notation, "5.6R 6.1/6.2");
-    EXPECT_EQ(std::tie(colours[0].r, colours[0].g, colours[0].b), std::make_tuple(199, 133, 126));
-    EXPECT_EQ(colours[1].name, "3");
-    EXPECT_EQ(std::tie(colours[1].r, colours[1].g, colours[1].b), std::make_tuple(140, 90, 60));
 }
 
 TEST(PaletteExport, RecordsWithoutAWholeColourAreRefusedByLine) {

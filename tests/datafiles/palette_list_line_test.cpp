@@ -47,17 +47,5 @@ TEST(PaletteListLine, OddFontsStillGiveTheFewestBlanksAndAlwaysEnd) {
     EXPECT_EQ(paddedToWidth("12    Brick", 2000, noBlank).size(), 11u + 134u);
 }
 
-TEST(PaletteListLine, ListLineLabelAndComparisonNotation) {
-    const std::string label = paletteHueLabel("5.6R", fixed);
-    EXPECT_EQ(label, "5.6r   ");  // lower case, 7 characters of 90 twips
-    // "12    Brick" is 11 characters; 23 reach 2000 twips (2070).
-    EXPECT_EQ(paletteListLine(12, "Brick", label, 6.1f, 6.2f, fixed),
-              "12    Brick" + std::string(12, ' ') + "     H 5.6r      V 6.10     C 6.20");
-    EXPECT_EQ(paletteListLine(1, "N", paletteHueLabel("N", fixed), 0.5f, 0, fixed),
-              "1    N" + std::string(17, ' ') + "     H n         V .50     C .00");
-    EXPECT_EQ(comparisonNotation(label, 6.1f, 12.25f), "5.6r    6.10/12.25");
-    EXPECT_EQ(comparisonNotation("n      ", 0.5f, 0), "n       .50/.00");
-}
-
 }  // namespace
 }  // namespace tintara::datafiles

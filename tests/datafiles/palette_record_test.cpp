@@ -3,11 +3,7 @@
 
 #include <sys/stat.h>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include "datafiles/scratch_folder.h"
 
 namespace tintara::datafiles {
 namespace {
@@ -43,20 +39,7 @@ TEST(PaletteRecord, CsvEndingAddedUnlessPresentInAnyCase) {
     EXPECT_EQ(withCsvEnding("a.txt"), "a.txt.csv");
 }
 
-class AppendTest : public ::testing::Test {
-protected:
-    AppendTest() {
-        std::random_device seed;
-        folder = std::filesystem::temp_directory_path() / ("tintara-append-" + std::to_string(seed()));
-        std::filesystem::create_directories(folder);
-    }
-    ~AppendTest() override { std::filesystem::remove_all(folder); }
-    std::string read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::filesystem::path folder;
-};
+class AppendTest : public testkit::InScratchFolder {};
 
 TEST_F(AppendTest, AppendsWholeLinesAndReportsAFolderOrPipeInTheWay) {
     std::string error;
@@ -79,7 +62,7 @@ TEST_F(AppendTest, NewRecordStartsANewLine) {
         {"A", "A\r\nB\r\n"}, {"A\r", "A\r\nB\r\n"}, {"A\n", "A\nB\r\n"}, {"A\r\n", "A\r\nB\r\n"}, {"", "B\r\n"}};
     for (const auto& [before, after] : cases) {
         const auto file = folder / "p.csv";
-        std::ofstream(file, std::ios::binary) << before;
+        write(file, before);
         std::string error;
         ASSERT_TRUE(appendLine(file, "B\r\n", error)) << error;
         EXPECT_EQ(read(file), after) << ::testing::PrintToString(before);
@@ -100,12 +83,12 @@ TEST_F(AppendTest, FailedWriteLeavesTheFileAsItWas) {
     };
     const std::string record = R"("12-06-2026","09:30:00","tag")"
                                "\r\n";
-    for (const WriteBytes& write : {WriteBytes(halfThenFail), WriteBytes(halfAndSayAllIsWell)}) {
+    for (const WriteBytes& failing : {WriteBytes(halfThenFail), WriteBytes(halfAndSayAllIsWell)}) {
         const auto file = folder / "p.csv";
         for (const char* before : {"A\r\n", "A"}) {
-            std::ofstream(file, std::ios::binary) << before;
+            write(file, before);
             std::string error;
-            EXPECT_FALSE(appendLine(file, record, error, write));
+            EXPECT_FALSE(appendLine(file, record, error, failing));
             EXPECT_EQ(error, "Could not write to " + file.string() + "; it is as it was");
             EXPECT_EQ(read(file), before);
         }
@@ -114,7 +97,7 @@ TEST_F(AppendTest, FailedWriteLeavesTheFileAsItWas) {
         EXPECT_EQ(read(file), "A\r\n" + record);
 
         std::filesystem::remove(file);
-        EXPECT_FALSE(appendLine(file, record, error, write));
+        EXPECT_FALSE(appendLine(file, record, error, failing));
         EXPECT_FALSE(std::filesystem::exists(file));
     }
 }

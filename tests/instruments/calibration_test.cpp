@@ -69,9 +69,9 @@ TEST_F(DialogueTest, EveryCalibrationFailureAndListEntryWithoutADialogue) {
                       manual = "Follow users manual for Calibration of Spectrolino / SpectroEye";
     using enum Where;
     const Failure rows[] = {
-        // The mode command is answered, so that only the wake-up can end these.
+        // The mode command is answered, so that only the wake-up can end these;
+        // a greeting after 2 s is the pace tests'.
         {"Ci5/Ci7", {{"config -mode=sce\r", ">"}}, ci5Silent, Line},
-        {"Ci5/Ci7", {{"R\r", "i ready>", "", 1, 3}, {"config -mode=sce\r", ">"}}, ci5Silent, Line},  // after 2 s
         {"Ci5/Ci7", {{"R\r", "?>"}, {"config -mode=sce\r", ">"}}, "Ci5/Ci7 did not wake up", Line},
         {"Ci5/Ci7", {{"R\r", "i>"}}, ci5Silent, Line},  // silent at the mode command
         {"XTH", {}, "XTH did not wake up", Box},

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tintara::instruments::testkit {
 
@@ -46,6 +48,8 @@ inline std::string ci5Reply(Curve value = ramp, std::size_t count = 40) {
 // Spectrolino / SpectroEye: a ten-character head, 36 fractions 7 apart from 11.
 inline std::string spectroReply(Curve fraction) { return ": 185 9 0 " + fields(fraction, 36, 6, 4, "9") + "\r\n"; }
 inline double rampFraction(std::size_t i) { return ramp(i + 2) / 100; }
+// What the dialogue makes of spectroReply(rampFraction).
+inline double spectroCurve(std::size_t i) { return i >= 3 && i <= 38 ? ramp(i) : -1.0; }
 // CE2180: the 18-byte status, then a 290-byte block with one more character
 // after every sixth six-character value.
 inline const std::string ce2180Head = "11 MEASURE OK    \n";
@@ -58,5 +62,30 @@ inline std::string ce2180Block(Curve value = ramp) {
 
 inline const std::string spectroWake(250, '\xFF');
 inline const std::string spectroHello = spectroWake + "; 32\r\n", spectroData = spectroWake + "; 184 9 0\r\n";
+
+// Each instrument's measurement when all goes well: its line settings, each
+// command with the whole reply to it in the order they are sent, what the
+// message line shows, and the curve read.
+struct ValidDialogue {
+    std::string inst, lineSetup;
+    std::vector<std::pair<std::string, std::string>> replies;
+    std::vector<std::string> lines;
+    Curve curve;
+};
+inline const std::vector<ValidDialogue> validDialogues = {
+    {"CE7000", "9600,N,8,1", {{"R", "CE7000 V2.10\r\n>"}, {"M\r", ce7000Reply()}}, {}, ramp},
+    {"CE2180", "9600,N,8,1", {{"v", "CE2180 V3.1\r\n"}, {"M", ce2180Head + ce2180Block()}}, {}, ramp},
+    {"XTH", "38400,N,8,1 RTS/CTS", {{"R\r", "XTH V2.1>"}, {"M 8\r", xthReply()}}, {}, ramp},
+    {"Ci5/Ci7",
+     "38400,N,8,1 RTS/CTS",
+     {{"R\r", "i1 ready\r\n>"}, {"config -mode=sce\r", "<00>\r\n>"}, {"measure\r", ci5Reply()}},
+     {},
+     ramp},
+    {"SpectroEye",
+     "9600,n,8,1 RTS",
+     {{spectroHello, "OK\r\n"}, {spectroData, spectroReply(rampFraction)}},
+     {"OK"},
+     spectroCurve},
+};
 
 }  // namespace tintara::instruments::testkit

@@ -4,8 +4,6 @@
 
 #include "dialogue_fixture.h"
 #include "instruments/serial_dialogue.h"
-#include "instruments/spectral.h"
-#include "textio/formats.h"
 
 namespace tintara::instruments::testkit {
 namespace {
@@ -15,73 +13,6 @@ double lowAtTheEnd(std::size_t i) { return i == 40 ? -6.0 : 50.0; }
 
 const Say ce7000Ready{"R", ">"}, ce2180Ready{"v", "V\n"}, xthAwake{"R\r", "X>"}, ci5Awake{"R\r", "i>"},
     sceTaken{"config -mode=sce\r", "<00>\r\n>"}, spectroAwake{spectroHello, "OK\r\n"};
-
-TEST_F(DialogueTest, EveryInstrumentReadsItsFieldsInPlace) {
-    struct Row {
-        std::string inst;
-        Script script;
-        Texts sent, lines;
-        Curve expected;
-        std::string lineSetup;
-    };
-    const std::string ce7000 = ce7000Reply(), slow = "9600,N,8,1", fast = "38400,N,8,1 RTS/CTS",
-                      spectro = "9600,n,8,1 RTS";
-    const Row rows[] = {
-        {"CE7000",
-         {{"R", "CE7000 READY>"}, {"M\r", ce7000.substr(0, 19), ce7000.substr(19)}},
-         {"R", "M\r"},
-         {},
-         ramp,
-         slow},
-        {"CE7000A", {{"R", ">"}, {"M\r", ce7000.substr(0, 25), ce7000.substr(25)}}, {"R", "M\r"}, {}, ramp, slow},
-        {"CE2180", {{"v", "CE2180 V3.1\r\n"}, {"M", ce2180Head, ce2180Block()}}, {"v", "M"}, {}, ramp, slow},
-        {"XTH",
-         {{"R\r", "", "", 1}, {"R\r", "XTH V2.1>"}, {"M 8\r", xthReply()}},
-         {"R\r", "R\r", "M 8\r"},
-         {"XTH Sleeping"},
-         ramp,
-         fast},
-        {"Ci5/Ci7",
-         {{"R\r", "i1 ready\r\n>"}, sceTaken, {"measure\r", ci5Reply()}},
-         {"R\r", sceTaken.when, "measure\r"},
-         {},
-         ramp,
-         fast},
-        // The mode is not sent again; a greeting not starting with i or I is
-        // not one, and an upper-case I is as good.
-        {"Ci5/Ci7",
-         {{"R\r", "X1 busy>", "", 1}, {"R\r", "I1 ready>"}, {"measure\r", ci5Reply()}},
-         {"R\r", "R\r", "measure\r"},
-         {},
-         ramp,
-         fast},
-        // 36 fields of 0.5 for 380..730 nm; the two wavelengths at each end keep their values.
-        {"SpectroEye",
-         {spectroAwake, {spectroData, spectroReply([](std::size_t) { return 0.5; })}},
-         {spectroHello, spectroData},
-         {"OK"},
-         [](std::size_t i) { return i >= 3 && i <= 38 ? 50.0 : -1.0; },
-         spectro},
-        {"Spectrolino",
-         {spectroAwake, {spectroData, spectroReply(rampFraction)}},
-         {spectroHello, spectroData},
-         {"OK"},
-         [](std::size_t i) { return i >= 3 && i <= 38 ? ramp(i) : -1.0; },
-         spectro},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.inst);
-        fresh(row.script);
-        EXPECT_EQ(run(row.inst), MeasureEnd::NewReading);
-        expectCurve(row.expected);
-        EXPECT_EQ(port.sent, row.sent);
-        EXPECT_EQ(lines, row.lines);
-        EXPECT_TRUE(dialogs.messages().empty());
-        const bool rtsCts = port.handshaking == ui::Handshaking::RtsCts;
-        EXPECT_EQ(port.settings + (rtsCts ? " RTS/CTS" : "") + (port.rts ? " RTS" : ""), row.lineSetup);
-        expectClosed();
-    }
-}
 
 // A pipe or a device is not opened, and a file can be no larger than 64 KiB.
 TEST_F(DialogueTest, ImportReadsRegularFilesOfBoundedSizeOnly) {
@@ -117,13 +48,10 @@ TEST_F(DialogueTest, ImportReadsTheTagAndFortyValues) {
     expectCurve(ramp);
     EXPECT_EQ(caption, importPath.string() + " ramp tile");
     EXPECT_EQ(dialogs.shown.at(0).defaultText, "*.txt|*.txt");
-
     // Blank lines after the 40th value are no 41st.
-    importFile("white\n" + fields([](std::size_t) { return 100.0; }, 40, 0, 0, "\n") + "\r\n  \r\n");
+    importFile("flat\n" + fields(ramp, 40, 0, 2, "\n") + "\r\n  \r\n");
     ASSERT_EQ(run("Import"), MeasureEnd::NewReading);
-    const colorimetry::Xyz xyz = tristimulusOf(refl, illuminantCWeights());
-    for (const auto& [value, shown] : {std::pair{xyz.X, "98.07"}, {xyz.Y, "100.00"}, {xyz.Z, "118.23"}})
-        EXPECT_EQ(textio::format(value, "###.00"), shown);
+    expectCurve(ramp);
 }
 
 // "4?.00" in place of a value: the field must be wholly a number.
@@ -133,16 +61,15 @@ std::string garbledAt(std::string reply, std::size_t at, const std::string& text
 
 // Each failure shows its message where it belongs, ends the dialogue the way
 // it should and leaves the curve as it was; the port is closed on every way out.
+// Replies that come too late, or never, are the pace tests' time-outs.
 TEST_F(DialogueTest, EveryMeasurementFailure) {
     const std::string formatError = "file import format error\r\nFORMAT\r\nTAG\r\n%R360, ...,%R750";
-    const std::string fifties = fields(lowAtTheEnd, 39, 0, 0, ","), silentCi5 = "Ci5/Ci7 not connected";
-    const std::string stopped = " stopped answering during the measurement", noPort = "Serial port 2 is not available";
+    const std::string fifties = fields(lowAtTheEnd, 39, 0, 0, ","), noPort = "Serial port 2 is not available";
     auto rejected = [](const char* what) { return std::string(what) + " - reading rejected"; };
     auto ci5Measures = [](const std::string& reply) { return Script{ci5Awake, sceTaken, {"measure\r", reply}}; };
     auto spectroSends = [](const std::string& data) { return Script{spectroAwake, {spectroData, data}}; };
     auto xthSends = [](const std::string& data) { return Script{xthAwake, {"M 8\r", data}}; };
     auto ce2180Sends = [](const std::string& block) { return Script{ce2180Ready, {"M", ce2180Head, block}}; };
-    auto ce7000Sends = [](const std::string& data) { return Script{ce7000Ready, {"M\r", data}}; };
     // The XTH reply with every column one place to the left and a byte added
     // at the end to keep its length: every field still reads as a number.
     const std::string xthShifted = xthReply().erase(17, 1) + " ";
@@ -163,9 +90,6 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
          Box,
          EarlyExit,
          "bright\n" + fifties + "250"},
-        {"Ci5/Ci7", {}, silentCi5, Line},
-        {"Ci5/Ci7", {ci5Awake}, silentCi5, Line},
-        {"Ci5/Ci7", {ci5Awake, sceTaken}, silentCi5, Line},
         {"Ci5/Ci7", {{"R\r", "?>"}}, "Ci5/Ci7 did not wake up", Line},
         {"Ci5/Ci7", ci5Measures(ci5Reply(ramp, 39)), rejected("Ci5/Ci7 reply incomplete"), Line},
         // A point among the first three characters.
@@ -173,31 +97,19 @@ TEST_F(DialogueTest, EveryMeasurementFailure) {
         {"Ci5/Ci7", ci5Measures(garbledAt(ci5Reply(), 5, " 4?.000")), rejected("Ci5/Ci7 reply garbled"), Line},
         {"Ci5/Ci7", ci5Measures(ci5Reply(lowAtTheEnd)), rejected("Ci5/Ci7 reading out of range"), Line},
         {"XTH", {}, "XTH did not wake up", Box},
-        // Silent, or slow, after the command: the reading ends as a time-out does.
-        {"XTH", {xthAwake}, "error in Measurement", Box, PreviousCurve},
-        {"XTH", xthSends("11 half a reply"), "error in Measurement", Box, PreviousCurve},
         {"XTH", xthSends(xthReply(ramp, "20")), "Instrument Uncalibrated", Box, PreviousCurve},
         {"XTH", xthSends("11>"), rejected("XTH reply garbled"), Box},
         {"XTH", xthSends(garbledAt(xthReply(), 50, " 4?.00")), rejected("XTH reply garbled"), Box},
-        {"XTH", xthSends(xthReply().erase(30, 1)), rejected("XTH reply garbled"), Box},
         {"XTH", xthSends(xthReply().insert(2, "     ")), rejected("XTH reply garbled"), Box},
         {"XTH", xthSends(xthShifted), rejected("XTH reply garbled"), Box},
         {"XTH", xthSends(xthSlotMore), rejected("XTH reply garbled"), Box},
         {"XTH", xthSends(xthReply(lowAtTheEnd)), rejected("XTH reading out of range"), Box},
         {"XTH", {{"", noPort}}, noPort, Box},
-        {"CE2180", {}, "CE-2180 not connected", Box},
         {"CE2180", {ce2180Ready, {"M", "20 NOT CALIBRATED\n"}}, "Calibrate Instrument", Box, PreviousCurve},
-        {"CE2180", {ce2180Ready, {"M", "11"}}, "CE-2180" + stopped, Box},
-        {"CE2180", ce2180Sends(ce2180Block().substr(0, 200)), "CE-2180" + stopped, Box},
         {"CE2180", ce2180Sends(garbledAt(ce2180Block(), 14, " 4?.00")), rejected("CE-2180 reply garbled"), Box},
         {"CE2180", ce2180Sends(ce2180Block(lowAtTheEnd)), rejected("CE-2180 reading out of range"), Box},
-        {"CE7000", {}, "CE-7000 not connected", Box},
-        {"CE7000A", ce7000Sends(ce7000Reply(ramp, "20")), "Calibrate Instrument", Box, PreviousCurve},
-        {"CE7000", ce7000Sends("11 head only"), "CE-7000" + stopped, Box},
-        {"CE7000", ce7000Sends(ce7000Reply().substr(0, 300)), "CE-7000" + stopped, Box},
-        {"CE7000", ce7000Sends(garbledAt(ce7000Reply(), 20, "  4?.00")), rejected("CE-7000 reply garbled"), Box},
-        {"CE7000", ce7000Sends(garbledAt(ce7000Reply(), 20, "  n/a  ")), rejected("CE-7000 reply garbled"), Box},
-        {"SpectroEye", {}, "SpectroEye not responding - Settings serial 9600 handshake=No", Box},
+        {"CE7000", Script{ce7000Ready, {"M\r", garbledAt(ce7000Reply(), 20, "  4?.00")}},
+         rejected("CE-7000 reply garbled"), Box},
         {"SpectroEye", spectroSends(": 185 9 0 0.5"), "SpectroEye data not returned - message=: 185 9 0 0.5", Box},
         // Only the reply's first line is quoted, and no more than 80 characters of it.
         {"SpectroEye", spectroSends("\nERR 12\rmore"), "SpectroEye data not returned - message=ERR 12", Box},
@@ -251,6 +163,10 @@ TEST_F(DialogueTest, Ci5ReplyReadInPiecesIsReadWhole) {
     }
     EXPECT_EQ(lines, Texts{});
     EXPECT_EQ(port.sent, (Texts{"R\r", "config -mode=sce\r", "measure\r", "R\r", "measure\r"}));
+    // A greeting not starting with i or I is none; an upper-case I is as good.
+    fresh({{"R\r", "X1 busy>", "", 1}, {"R\r", "I1 ready>"}, {"measure\r", reply}});
+    EXPECT_EQ(run("Ci5/Ci7"), MeasureEnd::NewReading);
+    EXPECT_EQ(port.sent, (Texts{"R\r", "R\r", "measure\r"}));
 }
 
 TEST_F(DialogueTest, ReplyWaitAcrossMidnight) {
@@ -268,20 +184,15 @@ TEST_F(DialogueTest, ReplyWaitAcrossMidnight) {
     EXPECT_NEAR(elapsed, 1.2, 0.15);
 }
 
-// A second Measure or Calibrate pressed while a wait lets events run.
-TEST_F(DialogueTest, SecondDialogueIsRefusedWhileOneRuns) {
+// Calibrate pressed while a measurement's wait lets events run (a second
+// Measure is refused in the main window's tests); once it is over, the next runs.
+TEST_F(DialogueTest, CalibrationIsRefusedWhileAMeasurementRuns) {
     const std::string reply = ce7000Reply();
     fresh({{"R", ">"}, {"M\r", reply.substr(0, 19), reply.substr(19)}});
-    MeasureEnd second = MeasureEnd::NewReading;
-    Reflectance other{};
-    events.queue([&] { second = measure("CE7000", context, state, other); });
     events.queue([&] { calibrate("CE7000", context, state); });
     ASSERT_EQ(run("CE7000"), MeasureEnd::NewReading);
-    EXPECT_EQ(second, MeasureEnd::EarlyExit);
-    EXPECT_EQ(lines, Texts(2, std::string(alreadyRunningMessage)));
+    EXPECT_EQ(lines, Texts{std::string(alreadyRunningMessage)});
     EXPECT_EQ(port.sent, (Texts{"R", "M\r"}));
-    expectCurve(ramp);
-    // Once it is over, the next one runs.
     EXPECT_EQ(run("CE7000"), MeasureEnd::NewReading);
     expectClosed();
 }

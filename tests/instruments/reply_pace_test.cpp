@@ -1,6 +1,6 @@
 // Valid replies however they come: one byte at a time at a pace that just fits
 // each wait (and just does not), and split into two reads at every position.
-#include <map>
+#include <algorithm>
 
 #include "dialogue_fixture.h"
 #include "paced_instrument.h"
@@ -11,33 +11,25 @@ namespace {
 using Parts = std::vector<Part>;
 constexpr double paced = -1;  // stands for the seconds under test
 
-// Every instrument's dialogue, each reply at once, and the curve it gives.
-struct Instrument {
-    std::map<std::string, Parts> replies;
-    Curve curve;
-};
-
-double spectroCurve(std::size_t i) { return i >= 3 && i <= 38 ? ramp(i) : -1.0; }
-
-const std::string ce7000Status = ce7000Reply().substr(0, 19), ce7000Data = ce7000Reply().substr(19);
-
-const std::map<std::string, Instrument> instruments = {
-    {"CE7000", {{{"R", {{"CE7000 V2.10\r\n>"}}}, {"M\r", {{ce7000Reply()}}}}, ramp}},
-    {"CE2180", {{{"v", {{"CE2180 V3.1\r\n"}}}, {"M", {{ce2180Head + ce2180Block()}}}}, ramp}},
-    {"XTH", {{{"R\r", {{"XTH V2.1>"}}}, {"M 8\r", {{xthReply()}}}}, ramp}},
-    {"Ci5/Ci7",
-     {{{"R\r", {{"i1 ready\r\n>"}}}, {"config -mode=sce\r", {{"<00>\r\n>"}}}, {"measure\r", {{ci5Reply()}}}}, ramp}},
-    {"SpectroEye", {{{spectroHello, {{"OK\r\n"}}}, {spectroData, {{spectroReply(rampFraction)}}}}, spectroCurve}},
-};
-
 class PaceTest : public Dialogues<PacedInstrument> {
 protected:
     PaceTest() { clock.advanceOnRead(0.001); }
+    // A new instrument behind a clean window.
+    void fresh() {
+        port = PacedInstrument(clock);
+        dialogs.shown.clear();
+        lines.clear();
+        state = {};
+    }
 
+    static const ValidDialogue& dialogue(const std::string& inst) {
+        return *std::find_if(validDialogues.begin(), validDialogues.end(),
+                             [&](const ValidDialogue& d) { return d.inst == inst; });
+    }
     // Answers as `inst` does, except to `command`.
     void playExcept(const std::string& inst, const std::string& command) {
-        for (const auto& [sent, reply] : instruments.at(inst).replies)
-            if (sent != command) port.answer(sent, reply);
+        for (const auto& [sent, reply] : dialogue(inst).replies)
+            if (sent != command) port.answer(sent, {{reply}});
     }
     // Measures with `inst`, its reply to `command` replaced by `parts`.
     MeasureEnd measureWith(const std::string& inst, const std::string& command, const Parts& parts) {
@@ -60,6 +52,7 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
     };
     const std::string stopped = " stopped answering during the measurement";
     const std::string block = ce2180Block(), silentCi5 = "Ci5/Ci7 not connected";
+    const std::string ce7000Status = ce7000Reply().substr(0, 19), ce7000Data = ce7000Reply().substr(19);
     const std::string eyeSilent = "SpectroEye not responding - Settings serial 9600 handshake=No",
                       eyeNoData = "SpectroEye data not returned - message=: 185 9 0 0.2450";
     const Row rows[] = {
@@ -84,16 +77,13 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
             Parts parts = row.parts;
             for (Part& part : parts)
                 if (part.seconds == paced) part.seconds = seconds;
-            port = PacedInstrument(clock);
-            dialogs.shown.clear();
-            lines.clear();
-            state = {};
+            fresh();
             const MeasureEnd end = measureWith(row.inst, row.command, parts);
             Texts shown = dialogs.messages();
             if (row.inst == "Ci5/Ci7") shown = lines;
             if (seconds < row.limit) {
                 EXPECT_EQ(end, MeasureEnd::NewReading);
-                expectCurve(instruments.at(row.inst).curve);
+                expectCurve(dialogue(row.inst).curve);
                 EXPECT_EQ(shown, Texts{});
             } else {
                 EXPECT_EQ(end, row.end);
@@ -106,23 +96,13 @@ TEST_F(PaceTest, EveryWaitTakesAReplyJustInsideItsLimitAndNoLater) {
     }
 }
 
-// 20 ms a byte: the Ci5/Ci7 measurement takes 6.6 s of its 10.
-TEST_F(PaceTest, Ci5ReplyAtTwentyMillisecondsAByte) {
-    const std::string reply = ci5Reply();
-    ASSERT_EQ(reply.size(), 328u);
-    EXPECT_EQ(measureWith("Ci5/Ci7", "measure\r", {{reply, 0.02 * double(reply.size())}}), MeasureEnd::NewReading);
-    expectCurve(ramp);
-    EXPECT_EQ(lines, Texts{});
-}
-
 // The XTH wake-up: a greeting that comes 50 ms inside its 2 s is taken at once;
 // one that comes 50 ms late counts as silence, and is taken as the answer to
 // the second call.
 TEST_F(PaceTest, XthWakeUpLimit) {
     for (const double seconds : {1.95, 2.05}) {
         SCOPED_TRACE(seconds);
-        port = PacedInstrument(clock);
-        lines.clear();
+        fresh();
         port.answer("R\r", {{"", seconds}, {"XTH V2.1>"}});
         port.answer("R\r", {});
         playExcept("XTH", "R\r");
@@ -137,8 +117,7 @@ TEST_F(PaceTest, XthWakeUpLimit) {
 TEST_F(PaceTest, CalibrationWaitLimits) {
     for (const double seconds : {9.95, 10.05}) {
         SCOPED_TRACE(seconds);
-        port = PacedInstrument(clock);
-        lines.clear();
+        fresh();
         port.answer("R\r", {{"XTH V2.1>"}});
         port.answer("C\r", {{"white done>", seconds}});
         dialogs.answerMessage(ui::Answer::OK);
@@ -148,8 +127,7 @@ TEST_F(PaceTest, CalibrationWaitLimits) {
     }
     for (const double seconds : {1.95, 2.05}) {
         SCOPED_TRACE(seconds);
-        port = PacedInstrument(clock);
-        lines.clear();
+        fresh();
         port.answer("R\r", {{"", seconds}, {"i1 ready>"}});
         port.answer("config -mode=sce\r", {{"<00>\r\n>"}});
         dialogs.answerMessage(ui::Answer::Cancel);
@@ -160,21 +138,30 @@ TEST_F(PaceTest, CalibrationWaitLimits) {
     }
 }
 
-// Each measurement reply split into two reads at every position.
+// Each measurement with each reply split into two reads at every position:
+// the curve, each command sent once in its order, the message line and the
+// line settings.
 TEST_F(DialogueTest, EveryReplySplitAtEveryPositionIsReadWhole) {
-    for (const auto& [inst, instrument] : instruments) {
-        for (const auto& [command, parts] : instrument.replies) {
-            const std::string& reply = parts.front().bytes;
+    for (const ValidDialogue& d : validDialogues) {
+        Texts commands;
+        for (const auto& [command, reply] : d.replies) commands.push_back(command);
+        for (const auto& [command, reply] : d.replies) {
             for (std::size_t at = 1; at < reply.size(); ++at) {
-                SCOPED_TRACE(inst + " " + ::testing::PrintToString(command) + " split at " + std::to_string(at));
+                SCOPED_TRACE(d.inst + " " + ::testing::PrintToString(command) + " split at " + std::to_string(at));
                 Script script;
-                for (const auto& [other, otherParts] : instrument.replies)
-                    if (other != command) script.push_back({other, otherParts.front().bytes});
-                script.push_back({command, reply.substr(0, at), reply.substr(at)});
+                for (const auto& [other, whole] : d.replies)
+                    script.push_back(other == command ? Say{other, whole.substr(0, at), whole.substr(at)}
+                                                      : Say{other, whole});
                 fresh(script);
                 state = {};
-                ASSERT_EQ(run(inst), MeasureEnd::NewReading);
-                expectCurve(instrument.curve);
+                ASSERT_EQ(run(d.inst), MeasureEnd::NewReading);
+                expectCurve(d.curve);
+                ASSERT_EQ(port.sent, commands);
+                ASSERT_EQ(lines, d.lines);
+                EXPECT_TRUE(dialogs.messages().empty());
+                const bool rtsCts = port.handshaking == ui::Handshaking::RtsCts;
+                ASSERT_EQ(port.settings + (rtsCts ? " RTS/CTS" : "") + (port.rts ? " RTS" : ""), d.lineSetup);
+                expectClosed();
             }
         }
     }

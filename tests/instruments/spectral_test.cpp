@@ -14,8 +14,6 @@ TEST(Tristimulus, CurvesIntegrateToTheWeightedSums) {
     EXPECT_NEAR(white.X, 98.074f, 2e-4f);
     EXPECT_NEAR(white.Y, 100.000f, 2e-4f);
     EXPECT_NEAR(white.Z, 118.230f, 2e-4f);  // the column adds to 118.230, not the stored 118.232
-    EXPECT_EQ(weights.X[0], 98.074f);
-    EXPECT_EQ(weights.Z[0], 118.232f);
 
     // A ramp, 1 % at 360 nm up to 40 % at 750 nm: each row enters with its own
     // factor, so a row out of place or a column in the wrong place shows.

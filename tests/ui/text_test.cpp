@@ -1,5 +1,6 @@
 // The headless backend's text: glyph pixels, scaling with the point size, the
-// box for characters without a glyph, and widths that always grow.
+// box for characters without a glyph, and widths that always grow. The
+// scripted pictures are pinned by the image window's picture tests.
 #include <gtest/gtest.h>
 
 #include "ui/headless/headless_platform.h"
@@ -60,28 +61,6 @@ TEST(HeadlessText, WidthsFollowTheScaleOnBothSidesOfEachStep) {
     for (const Case& k : cases) EXPECT_EQ(text.textWidth("5R  ", Font{"Arial", k.points}), k.width) << k.points;
     EXPECT_EQ(text.textHeight(Font{"Arial", 12}), 300);
     EXPECT_EQ(text.textWidth("", Font{}), 0);
-}
-
-TEST(HeadlessPictures, AnswerFromTheScript) {
-    HeadlessPlatform headless;
-    PictureSource& pictures = headless.platform().pictures;
-    Image flower(4, 3, Rgb{200, 30, 60});
-    headless.pictures.addFile("flower.jpg", flower);
-    headless.pictures.failFile("broken.jpg", "The picture broken.jpg is damaged");
-    std::string error;
-    EXPECT_EQ(pictures.loadPicture("flower.jpg", error), flower);
-    EXPECT_FALSE(pictures.loadPicture("broken.jpg", error));
-    EXPECT_EQ(error, "The picture broken.jpg is damaged");
-    EXPECT_FALSE(pictures.loadPicture("missing.jpg", error));
-    EXPECT_EQ(error, "The picture missing.jpg cannot be found");
-    EXPECT_EQ(headless.pictures.asked, (std::vector<std::string>{"flower.jpg", "broken.jpg", "missing.jpg"}));
-
-    EXPECT_FALSE(pictures.clipboardPicture(error));
-    EXPECT_EQ(error, "The clipboard holds no picture");
-    headless.pictures.clipboard = Image(2, 2, white);
-    EXPECT_EQ(pictures.clipboardPicture(error)->width(), 2);
-    headless.pictures.screen = {800, 600};
-    EXPECT_EQ(pictures.screenSize().width, 800);
 }
 
 }  // namespace

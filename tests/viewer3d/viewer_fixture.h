@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/palette_record.h"
 #include "ui/headless/headless_timers.h"
 #include "viewer3d/form3.h"
 #include "workspace/main_window_fixture.h"
@@ -18,18 +17,11 @@ struct Sample {
     std::string name, hue, value, chroma;
 };
 
-// A record as "Save to Palette" writes it; the viewer reads fields 3 to 6.
+// A record as "Save to Palette" writes it (its layout is pinned by the record's
+// own tests); the viewer reads fields 3 to 6.
 inline std::string paletteLine(const Sample& s) {
-    datafiles::PaletteSample record;
-    record.date = "12-06-2026";
-    record.time = "09:30:00";
-    record.tag = s.name;
-    record.munsell = {s.hue, s.value, s.chroma};
-    record.xyz = {"1", "2", "3"};
-    record.lab = {"4", "5", "6"};
-    record.rgb = {"7", "8", "9"};
-    record.cmyk = {"1", "2", "3", "4"};
-    return datafiles::paletteRecord(record);
+    return "\"12-06-2026\",\"09:30:00\",\"" + s.name + "\",\"" + s.hue + "\",\"" + s.value + "\",\"" + s.chroma +
+           "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",0.5,0.25,0.125,\"7\",\"8\",\"9\",\"1\",\"2\",\"3\",\"4\"\r\n";
 }
 
 inline std::string paletteText(const std::vector<Sample>& samples) {
