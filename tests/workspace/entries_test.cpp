@@ -1,21 +1,17 @@
-// The X Y Z, x y, L*a*b*, RGB and CMYK entries.
+// The X Y Z, x y, L*a*b*, RGB and CMYK entries, under each illuminant.
 #include "main_window_fixture.h"
 
 #include <functional>
 
-#include "workspace/typed_entry.h"
+#include "munsell/hue_notation.h"
 
 namespace tintara::testkit {
 
 using workspace::EntryForm;
 
 namespace {
-class EntriesTest : public MainWindowTest {
-protected:
-    void SetUp() override { start(); }
-    void enter(EntryForm form, std::vector<std::string> values) { workspace::typeEntry(w(), form, values); }
-    std::vector<std::pair<std::string, std::string>> fields() { return workspace::shownFields(w()); }
-};
+class EntriesTest : public StartedWindowTest {};
+class IlluminantTest : public MainWindowTest {};
 }  // namespace
 
 // RGB is limited to 0..255 and cut to whole numbers, and moves the bars
@@ -23,22 +19,16 @@ protected:
 // message away. CMYK inks count within 0..100 and the boxes keep them as typed.
 TEST_F(EntriesTest, RgbAndCmykEntries) {
     int conversions = 0;
-    w().Text15[0].onChange = [&] { ++conversions; };
-    w().Text15[1].onChange = [&] { ++conversions; };
+    w().Text15[0].onChange = w().Text15[1].onChange = [&] { ++conversions; };
     enter(EntryForm::Rgb, {"300", "-5", "12.5"});
     EXPECT_EQ(joined(w().Text1), "255,0,12");
     EXPECT_EQ((std::vector<int>{w().VScroll4.value(), w().VScroll5.value(), w().VScroll6.value()}),
               (std::vector<int>{255, 0, 12}));
     EXPECT_LE(conversions, 2);
-
-    enter(EntryForm::Munsell, {"5R", "5", "40"});
-    ASSERT_EQ(w().Label19.caption(), "Out of RGB Range");
     enter(EntryForm::Rgb, {"255", "255", "255"});
     EXPECT_EQ(w().Text11[1].text(), "100");
-    EXPECT_EQ(w().Label19.caption(), "");
     EXPECT_EQ(joined(w().Text2), "0,0,0,0");
     EXPECT_EQ(w().Text12[2].text().substr(0, 2), "0.");  // a white is near neutral
-
     const std::pair<std::vector<std::string>, const char*> inks[] = {{{"0", "0", "0", "0"}, "255,255,255"},
                                                                      {{"0", "0", "0", "150"}, "0,0,0"},
                                                                      {{"-20", "0", "0", "0"}, "255,255,255"}};
@@ -49,9 +39,13 @@ TEST_F(EntriesTest, RgbAndCmykEntries) {
     }
 }
 
+// X = x Y / y = 19.608, Z = (1 - x - y) Y / y = 23.623; Y stays as typed.
 // Value 0 (Y = 0, Newton leaves 0 as it is) and value 0.41 (Y = 0.5) are
 // shown as 0.50, the lowest value the boxes and the value bar take.
-TEST_F(EntriesTest, VeryDarkColoursShowValueOneHalf) {
+TEST_F(EntriesTest, XyEntryKeepsYAndVeryDarkColoursShowValueOneHalf) {
+    enter(EntryForm::Xy, {"0.3101", "0.3163", "20"});
+    EXPECT_EQ(joined(w().Text11), "19.61,20,23.62");
+    EXPECT_EQ(w().Text12[2].text(), "0.00");  // the white: a neutral
     for (const char* Y : {"0", "0.5"}) {
         enter(EntryForm::Xyz, {"1", Y, "1"});
         EXPECT_EQ(w().Text12[1].text(), "0.50") << Y;
@@ -59,21 +53,12 @@ TEST_F(EntriesTest, VeryDarkColoursShowValueOneHalf) {
     }
 }
 
-TEST_F(EntriesTest, XyEntryKeepsYAndRewritesXAndZ) {
-    enter(EntryForm::Xy, {"0.3101", "0.3163", "20"});
-    // X = x Y / y = 19.608, Z = (1 - x - y) Y / y = 23.623; Y stays as typed.
-    EXPECT_EQ(joined(w().Text11), "19.61,20,23.62");
-    EXPECT_EQ(w().Text12[2].text(), "0.00");  // the white: a neutral
-}
-
 TEST_F(EntriesTest, XyzEntryFindsTheNotationAndLeavesTheDifferencePanel) {
     enter(EntryForm::Munsell, {"5R", "5", "0"});
     w().Command4.click();
-    const std::string dL = w().Text6[3].text();
     enter(EntryForm::Xyz, {"19.379", "19.766", "23.347"});
-    EXPECT_EQ(w().Text12[1].text(), "5.00");
-    EXPECT_EQ(w().Text12[2].text(), "0.00");
-    EXPECT_EQ(w().Text6[3].text(), dL);
+    EXPECT_EQ(w().Text12[1].text() + "/" + w().Text12[2].text(), "5.00/0.00");
+    EXPECT_EQ(w().Text6[3].text(), ".00");
     EXPECT_EQ(w().Text11[0].text(), "19.379");  // the typed text stays
     enter(EntryForm::Lab, {"60", "0", "0"});    // against the standard's L* 51.57
     EXPECT_EQ(w().Text6[3].text(), "8.43");
@@ -104,12 +89,8 @@ TEST_F(EntriesTest, LabEntryIsReadAgainstTheSelectedWhite) {
 }
 
 TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
-    const auto before = fields();
-    struct Case {
-        EntryForm form;
-        std::vector<std::string> values;
-        std::string message;
-    } cases[] = {
+    const auto before = workspace::shownFields(w());
+    const std::tuple<EntryForm, std::vector<std::string>, std::string> cases[] = {
         {EntryForm::Xyz, {"abc", "1", "2"}, "X, Y and Z must be numbers"},
         {EntryForm::Xyz, {"", "1", "2"}, "X, Y and Z must be numbers"},
         {EntryForm::Xyz, {"-5", "1", "2"}, "X + Y + Z must be more than 0"},
@@ -119,19 +100,19 @@ TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
         {EntryForm::Lab, {"-20", "0", "0"}, "L* must not be below -16"},
         {EntryForm::Lab, {"50", "1e999", "0"}, "L*, a* and b* must be numbers"},
         {EntryForm::Cmyk, {"10", "", "0", "0"}, "C, M, Y and K must be numbers"},
+        {EntryForm::Rgb, {"70000", "0", "0"}, "R, G and B run from 0 to 255; 70000 is far outside"},
     };
-    for (const auto& c : cases) {
-        enter(c.form, c.values);
-        EXPECT_EQ(w().Text3.text(), c.message);
-        auto now = fields();
-        // Only the typed boxes differ; the Munsell notation, RGB and the gamut
-        // message, which no refused form types into, stay.
-        for (int i : {0, 1, 2, 11, 12, 13, 18}) EXPECT_EQ(now[i], before[i]) << c.message;
+    for (const auto& [form, values, message] : cases) {
+        enter(form, values);
+        EXPECT_EQ(w().Text3.text(), message);
+        const auto now = workspace::shownFields(w());
+        // Only the typed boxes differ; the Munsell notation, the R bar, RGB
+        // and the gamut message, which no other refused form types into, stay.
+        for (int i : {0, 1, 2, 11, 12, 13, 18})
+            if (form != EntryForm::Rgb || i < 11 || i > 13) EXPECT_EQ(now[i], before[i]) << message;
+        EXPECT_EQ(w().VScroll4.value(), 199) << message;
     }
-    enter(EntryForm::Rgb, {"70000", "0", "0"});
-    EXPECT_NE(w().Text3.text().find("70000"), std::string::npos);
     EXPECT_EQ(w().Text1[0].text(), "70000");
-    EXPECT_EQ(w().VScroll4.value(), std::stoi(before[11].second));
 }
 
 // Every way a colour reaches the window clears "Out of RGB Range" once the new
@@ -139,52 +120,87 @@ TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
 // display (X Y Z 80, 30, 5), with the Munsell boxes holding 5R 5/4 where the
 // path converts them.
 TEST_F(EntriesTest, EveryEntryPathClearsTheGamutMessage) {
-    auto differentFrom = [](int now, int a, int b) { return now == a ? b : a; };
     auto typing = [this](EntryForm form, std::vector<std::string> values) {
         return [this, form, values](workspace::Form1&) { enter(form, values); };
     };
-    const struct {
-        const char* path;
-        std::function<void(workspace::Form1&)> enter;
-    } paths[] = {
+    auto moving = [](ui::ScrollBar workspace::Form1::*bar, int a, int b) {
+        return [=](workspace::Form1& f) { (f.*bar).setValue((f.*bar).value() == a ? b : a); };
+    };
+    const std::pair<const char*, std::function<void(workspace::Form1&)>> paths[] = {
         {"Munsell", typing(EntryForm::Munsell, {"5R", "5", "4"})},
         {"XYZ", typing(EntryForm::Xyz, {"20", "20", "22"})},
         {"x y", typing(EntryForm::Xy, {"0.3101", "0.3163", "20"})},
         {"L*a*b*", typing(EntryForm::Lab, {"50", "10", "10"})},
         {"RGB", typing(EntryForm::Rgb, {"120", "90", "60"})},
         {"CMYK", typing(EntryForm::Cmyk, {"10", "20", "30", "0"})},
-        {"hue bar", [&](auto& f) { f.VScroll1.setValue(differentFrom(f.VScroll1.value(), 20, 30)); }},
-        {"value bar", [&](auto& f) { f.VScroll2.setValue(differentFrom(f.VScroll2.value(), 10, 12)); }},
-        {"chroma bar", [&](auto& f) { f.VScroll3.setValue(differentFrom(f.VScroll3.value(), 4, 6)); }},
-        {"R bar", [&](auto& f) { f.VScroll4.setValue(differentFrom(f.VScroll4.value(), 120, 130)); }},
-        {"illuminant", [&](auto& f) { f.Option1[2].select(); }},
-        {"gamma", [&](auto& f) { f.VScroll8.setValue(25); }},
+        {"hue bar", moving(&workspace::Form1::VScroll1, 20, 30)},
+        {"value bar", moving(&workspace::Form1::VScroll2, 10, 12)},
+        {"chroma bar", moving(&workspace::Form1::VScroll3, 4, 6)},
+        {"R bar", moving(&workspace::Form1::VScroll4, 120, 130)},
+        {"illuminant", [](auto& f) { f.Option1[2].select(); }},
+        {"gamma", [](auto& f) { f.VScroll8.setValue(25); }},
         {"swatch",
-         [&](auto& f) {
+         [](auto& f) {
              f.Picture1.fill(ui::Rgb{120, 90, 60});
              f.Picture1.mouseDown(ui::MouseButton::Left, 0, 300, 300);
          }},
     };
-    for (const auto& p : paths) {
+    for (const auto& [path, change] : paths) {
         enter(EntryForm::Xyz, {"80", "30", "5"});
-        ASSERT_EQ(w().Label19.caption(), "Out of RGB Range") << p.path;
-        ASSERT_TRUE(w().outOfGamut()) << p.path;
-        w().Text12[0].setText("5R");
-        w().Text12[1].setText("5");
-        w().Text12[2].setText("4");
-        p.enter(w());
-        EXPECT_EQ(w().Label19.caption(), "") << p.path;
-        EXPECT_FALSE(w().outOfGamut()) << p.path;
-        EXPECT_NE(joined(w().Text1), "0,0,0") << p.path;
+        ASSERT_EQ(w().Label19.caption(), "Out of RGB Range") << path;
+        for (int i = 0; i < 3; ++i) w().Text12[i].setText(std::vector<std::string>{"5R", "5", "4"}[i]);
+        change(w());
+        EXPECT_EQ(w().Label19.caption(), "") << path;
+        EXPECT_FALSE(w().outOfGamut()) << path;
         w().Option1[0].select();
         w().VScroll8.setValue(22);
     }
 }
 
-TEST_F(EntriesTest, TypedEntryMatchesTheStartUpConversion) {
-    const auto startup = fields();
-    enter(EntryForm::Munsell, {"5.6R", "6.1", "6.2"});
-    EXPECT_EQ(fields(), startup);
+// The XYZ that 5R 5/4 shows under D50 or D65/10, typed back, is 5R 5/4 again
+// (it came back as 2.52YR 5.02/4.88 under D50 when searched as C values). The
+// x y boxes show the chromaticity of the box values: 5R 5/4 (x .3740 y .3220
+// at Y 19.766 under C) carried by the Bradford transform worked by hand is
+// 23.04, 19.92, 13.01 under D50 and 22.35, 19.74, 16.94 under D65/10.
+TEST_F(IlluminantTest, RetypedXyzGivesTheNotationBack) {
+    start();
+    const struct {
+        int button;
+        const char *xyz, *xy;
+    } cases[] = {{1, "23.04,19.92,13.01", ".4116,.3559"}, {2, "22.35,19.74,16.94", ".3786,.3344"}};
+    for (const auto& k : cases) {
+        w().Option1[k.button].select();
+        enter(EntryForm::Munsell, {"5R", "5", "4"});
+        EXPECT_EQ(joined(w().Text11), k.xyz);
+        enter(EntryForm::Xyz, {w().Text11[0].text(), w().Text11[1].text(), w().Text11[2].text()});
+        // The boxes keep two decimals, which moves x and y by up to 0.00015:
+        // a few hundredths of a hue step at chroma 4.
+        EXPECT_NEAR(munsell::parseHue(w().Text12[0].text()).hue, 5, 0.04) << k.button;
+        EXPECT_EQ(w().Text12[1].text(), "5.00") << k.button;
+        EXPECT_NEAR(std::stof(w().Text12[2].text()), 4, 0.02) << k.button;
+        EXPECT_EQ(joined(w().Text18), k.xy);
+    }
+}
+
+// "Import %R" of a white tile: the C values of the curve (98.074, 100, 118.23)
+// carried to the condition, which is its white: a neutral at value 9.90 (Y =
+// 100 is 9.9019), as it was not when the boxes were searched as C values
+// (4.32Y 9.90/2.75 under D50).
+TEST_F(IlluminantTest, AnImportedCurveIsCarriedToTheSelectedCondition) {
+    folder.write("zol.cfg", "Import\r\n 1 \r\n");
+    std::string file = "white tile\r\n";
+    for (int i = 0; i < 40; ++i) file += "100\r\n";
+    folder.write("white.txt", file);
+    start();
+    const char* xyz[] = {"98.07,100.00,118.23", "96.42,100.00,82.49", "94.81,100.00,107.30"};
+    for (int button = 0; button < 3; ++button) {
+        w().Option1[button].select();
+        headless.dialogs.answerFile((folder.path() / "white.txt").string());
+        w().Command8.click();
+        EXPECT_EQ(joined(w().Text11), xyz[button]) << button;
+        EXPECT_EQ(w().Text12[1].text(), "9.90") << button;
+        EXPECT_LT(std::stof(w().Text12[2].text()), 0.1f) << button;
+    }
 }
 
 }  // namespace tintara::testkit

@@ -1,7 +1,7 @@
 // "Save to Palette": the record, the questions, and the file.
 #include "main_window_fixture.h"
 
-#include <sys/stat.h>
+#include <gmock/gmock.h>
 
 namespace tintara::testkit {
 
@@ -30,11 +30,11 @@ const std::string startUpFields =
 TEST_F(PaletteTest, TheFileIsAskedForOnceTheTagEachTime) {
     save({"mine", "Brick \"red\""});
     ASSERT_EQ(headless.dialogs.shown.size(), 2u);
-    EXPECT_EQ(headless.dialogs.shown[0].prompt, "Palette File Name to save or append  [.CSV added]");
-    EXPECT_EQ(headless.dialogs.shown[0].title, "Save Palette Data");
-    EXPECT_EQ(headless.dialogs.shown[0].defaultText, "ZOLpalette");
-    EXPECT_EQ(headless.dialogs.shown[1].prompt, "Palette mine - Enter Tag [Enter 'file' to change file name]");
-    EXPECT_EQ(headless.dialogs.shown[1].title, "Palette File Save - TAG");
+    const auto& asked = headless.dialogs.shown;
+    EXPECT_EQ(asked[0].title + "|" + asked[0].prompt + "|" + asked[0].defaultText,
+              "Save Palette Data|Palette File Name to save or append  [.CSV added]|ZOLpalette");
+    EXPECT_EQ(asked[1].title + "|" + asked[1].prompt,
+              "Palette File Save - TAG|Palette mine - Enter Tag [Enter 'file' to change file name]");
     EXPECT_EQ(w().paletteFile, "mine.csv");
     const std::string first = R"("03-07-2026","09:05:04","Brick ""red""",)" + startUpFields + "\r\n";
     EXPECT_EQ(folder.read("mine.csv"), first);
@@ -54,26 +54,25 @@ TEST_F(PaletteTest, TheFileIsAskedForOnceTheTagEachTime) {
     EXPECT_TRUE(w().paletteFile.empty());
 }
 
-TEST_F(PaletteTest, RgbBoxesAreLimitedAndTheLinearFieldsFollowTheLimitedValues) {
+// The record takes the RGB boxes as typed and the linear fields and the bars
+// the limited values; a file that cannot be written is named; RGB text that
+// is no number is refused before any question.
+TEST_F(PaletteTest, RgbBoxesAreLimitedUnwritableFileIsReportedAndRgbTextMustBeNumbers) {
     for (int i = 0; i < 3; ++i) w().Text1[i].setText(std::vector<std::string>{"300", "-5", "128"}[i]);
     save({"p", "t"});
     EXPECT_EQ((std::vector<int>{w().VScroll4.value(), w().VScroll5.value(), w().VScroll6.value()}),
               (std::vector<int>{255, 0, 128}));
-    const std::string line = folder.read("p.csv");
-    EXPECT_NE(line.find(R"("14.18",1,0,0.21951973,"300","-5","128",)"), std::string::npos) << line;
-}
+    EXPECT_THAT(folder.read("p.csv"), testing::HasSubstr(R"("14.18",1,0,0.21951973,"300","-5","128",)"));
 
-TEST_F(PaletteTest, UnwritableFileIsReportedAndRgbTextMustBeNumbers) {
     std::filesystem::create_directory(folder.path() / "taken.csv");
+    w().paletteFile.clear();
     save({"taken", "t"});
-    const auto messages = headless.dialogs.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("taken.csv"), std::string::npos);
-
+    ASSERT_EQ(headless.dialogs.messages().size(), 1u);
+    EXPECT_THAT(headless.dialogs.messages()[0], testing::HasSubstr("taken.csv"));
     const auto shownBefore = headless.dialogs.shown.size();
     w().Text1[1].setText("abc");
     w().Command11.click();
-    EXPECT_EQ(headless.dialogs.shown.size(), shownBefore);  // refused before any question
+    EXPECT_EQ(headless.dialogs.shown.size(), shownBefore);
     EXPECT_EQ(w().Text3.text(), "R, G and B must be numbers to save the colour to the palette");
 }
 
