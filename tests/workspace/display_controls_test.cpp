@@ -1,4 +1,4 @@
-// Swatch click, gamma, white balance, printing, Help and About.
+// Swatch click, gamma, white balance and printing.
 #include "main_window_fixture.h"
 
 namespace tintara::testkit {
@@ -68,7 +68,7 @@ TEST_F(DisplayControlsTest, SwatchClickConvertsOnlyColoursWithoutAClippedCompone
     EXPECT_EQ(headless.events.count(), 1);
 }
 
-TEST_F(DisplayControlsTest, PrintHelpAndAbout) {
+TEST_F(DisplayControlsTest, PrintGoesToThePrinterOrAPdfAndItsErrorsAreNotReported) {
     w().printB.click();
     EXPECT_EQ(headless.printer.printed, std::vector<std::string>{"Form1"});
     EXPECT_EQ(w().Text3.text(), "");
@@ -81,13 +81,6 @@ TEST_F(DisplayControlsTest, PrintHelpAndAbout) {
     w().printB.click();  // errors are not reported
     EXPECT_TRUE(headless.dialogs.shown.empty());
     EXPECT_EQ(w().Text3.text(), "");
-    // Help and About are message boxes; About names the version.
-    w().Command1.click();
-    w().Command9.click();
-    ASSERT_EQ(headless.dialogs.shown.size(), 2u);
-    EXPECT_EQ(headless.dialogs.shown[0].title, "Munsell ZOL Help");
-    EXPECT_EQ(headless.dialogs.shown[1].title, "Tintara Version 12.24.1");
-    EXPECT_EQ(headless.dialogs.shown[1].icon, ui::MessageIcon::Information);
 }
 
 }  // namespace tintara::testkit

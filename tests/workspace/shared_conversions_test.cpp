@@ -1,19 +1,15 @@
 // The conversions other windows call on the main window: their effects on the
 // caller's variables, under the selected illuminant and options. Expected
-// values are worked by hand as in the colorimetry and Munsell tests.
+// values are worked by hand as in the colorimetry and Munsell tests, which pin
+// the conversions themselves.
 #include "main_window_fixture.h"
 
 #include <cmath>
 
-#include "workspace/typed_entry.h"
-
 namespace tintara::testkit {
 
 namespace {
-class SharedConversionsTest : public MainWindowTest {
-protected:
-    void SetUp() override { start(); }
-};
+class SharedConversionsTest : public StartedWindowTest {};
 }  // namespace
 
 TEST_F(SharedConversionsTest, XyzlabRaisesTheCallersValuesLabxyzLeavesThemOnARefusal) {
@@ -24,11 +20,8 @@ TEST_F(SharedConversionsTest, XyzlabRaisesTheCallersValuesLabxyzLeavesThemOnARef
     EXPECT_NEAR(L, 0.090329, 2e-5);
     EXPECT_NEAR(b, -0.134538, 2e-5);
     ASSERT_TRUE(w().labxyz(X, Y, Z, 50, 20, -30));  // the C white whatever the illuminant
-    EXPECT_NEAR(Z, 43.89092, 5e-5);
     EXPECT_FALSE(w().labxyz(X, Y, Z, -17, 0, 0));
     EXPECT_NEAR(Z, 43.89092, 5e-5);
-    w().rgbxyz(0, 0, 1, X, Y, Z);  // pure blue under D65/10: 0.950227 / 1.014715
-    EXPECT_NEAR(Z, 0.9364472, 2e-7);
 }
 
 TEST_F(SharedConversionsTest, XyzrgbLeavesTheWorkingValuesAndChartModeLeavesTheWindowAlone) {
@@ -43,30 +36,21 @@ TEST_F(SharedConversionsTest, XyzrgbLeavesTheWorkingValuesAndChartModeLeavesTheW
     w().xyzrgb(R, G, B, X, Y, Z);
     EXPECT_TRUE(R == 255 && G == 0 && w().outOfGamut());
     EXPECT_EQ(workspace::shownFields(w()), before);
-
+    // Outside chart mode the window shows black, with the inks of the linear
+    // red (2.028, -0.187 raised to 0, 0.0306), not of the black shown.
     w().chartMode = false;
     X = 80, Y = 30, Z = 5;
     w().xyzrgb(R, G, B, X, Y, Z);
     EXPECT_TRUE(R == 0 && G == 0 && B == 0 && w().VScroll4.value() == 0);
-    EXPECT_EQ(joined(w().Text1), "0,0,0");
-    EXPECT_EQ(w().Label19.caption(), "Out of RGB Range");
-    // The inks are those of the linear red (2.028, -0.187 raised to 0, 0.0306),
-    // not of the black shown.
-    EXPECT_EQ(joined(w().Text2), "0,100,79,0");
-
-    float r = 0.587f, g = -0.2f, b = 0.4f, C = 0, M = 0, K = 0;
-    w().rgbcmyk(r, g, b, C, M, Y, K);  // inks 0.2151, 1, 0.3406: black 0.0151 off each
-    EXPECT_EQ(g, 0.0f);
-    EXPECT_EQ(joined(w().Text2), "20,98,32,1");
+    EXPECT_EQ(joined(w().Text1) + " " + joined(w().Text2) + " " + w().Label19.caption(),
+              "0,0,0 0,100,79,0 Out of RGB Range");
 }
 
+// Carried to D50 and back by hand: 40.80492, 30.47323, 13.94008.
 TEST_F(SharedConversionsTest, AdaptationThroughTheWindow) {
-    float Xo = 0, Yo = 0, Zo = 0;
-    w().xyzconv(35, 20, 5, 98.074f, 100, 118.232f, Xo, Yo, Zo, 96.42f, 100, 82.49f);
-    EXPECT_NEAR(Zo, 3.44012, 1e-4);
     w().Option1[1].select();
     float X = 40, Y = 30, Z = 20, x = 0, y = 0;
-    w().xyzconvert("F", X, Y, Z, x, y);  // by hand: 40.80492, 30.47323, 13.94008
+    w().xyzconvert("F", X, Y, Z, x, y);
     EXPECT_NEAR(Z, 13.94008, 1e-4);
     EXPECT_NEAR(x, 40.80492 / (40.80492 + 30.47323 + 13.94008), 1e-6);
     w().xyzconvert("B", X, Y, Z, x, y);
@@ -90,8 +74,6 @@ TEST_F(SharedConversionsTest, MunsellThroughTheWindow) {
     w().converth(S, H);
     EXPECT_EQ(H, 105.0f);
     EXPECT_EQ(headless.dialogs.messages(), std::vector<std::string>{"Format Error"});
-    w().hconvert(12.5f, S);
-    EXPECT_EQ(S, "2.50YR");
 
     float C = 0;
     Y = 19.76612f;  // 5PB 5/10 under C
@@ -100,17 +82,13 @@ TEST_F(SharedConversionsTest, MunsellThroughTheWindow) {
     Y = -4;
     w().xyy2mun(H, V, C, 10, Y, 10);
     EXPECT_TRUE(Y == 0 && V == 0);
-    w().Check1.setValue(1);  // the perfect white: value 10 is Y 100.0038
-    w().val2y(10, Y);
-    EXPECT_NEAR(Y, 100.0038, 1e-3);
-    w().y2val(Y, V);
-    EXPECT_NEAR(V, 10, 1e-4);
 }
 
+// Started without an instrument there are no weights: every curve is black.
 TEST_F(SharedConversionsTest, TrisIntegratesOnlyOnceTheWeightsAreLoaded) {
     w().refl.fill(100);
     float X = -1, Y = -1, Z = -1;
-    w().tris(X, Y, Z);  // started without an instrument: no weights
+    w().tris(X, Y, Z);
     EXPECT_TRUE(X == 0 && Y == 0 && Z == 0);
     w().getweights();
     w().tris(X, Y, Z);
