@@ -8,9 +8,7 @@ namespace tintara::testkit {
 
 using workspace::EntryForm;
 
-namespace {
 class DataEdgesTest : public StartedWindowTest {};
-}  // namespace
 
 // 5R 5 reaches chroma 28 (level 6 goes on to 30): 27.99 lies inside the
 // data, 28 needs the chroma-30 sample of level 5, which the data lack.

@@ -3,14 +3,12 @@
 
 namespace tintara::testkit {
 
-namespace {
 class MunsellEntryTest : public StartedWindowTest {
 protected:
     void enterMunsell(const std::string& hue, const std::string& value, const std::string& chroma) {
         enter(workspace::EntryForm::Munsell, {hue, value, chroma});
     }
 };
-}  // namespace
 
 // 2.5, 9.5 and 4.5 half steps go to the even neighbour; the hue box keeps the
 // notation as typed.

@@ -14,7 +14,6 @@ namespace tintara::testkit {
 
 using workspace::EntryForm;
 
-namespace {
 class RetypingTest : public StartedWindowTest {
 protected:
     std::map<std::string, std::string> shown() {
@@ -28,7 +27,6 @@ protected:
         return {std::stod(w().Text12[1].text()), c * std::cos(h), c * std::sin(h)};
     }
 };
-}  // namespace
 
 // Four decimals of x and y move a colour by up to 0.00005 in each; L*a*b* to
 // two decimals by under 0.01 in L*, a* and b*, and under C the fixed white the

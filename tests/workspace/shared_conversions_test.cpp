@@ -8,9 +8,7 @@
 
 namespace tintara::testkit {
 
-namespace {
 class SharedConversionsTest : public StartedWindowTest {};
-}  // namespace
 
 TEST_F(SharedConversionsTest, XyzlabRaisesTheCallersValuesLabxyzLeavesThemOnARefusal) {
     w().Option1[2].select();
@@ -82,17 +80,6 @@ TEST_F(SharedConversionsTest, MunsellThroughTheWindow) {
     Y = -4;
     w().xyy2mun(H, V, C, 10, Y, 10);
     EXPECT_TRUE(Y == 0 && V == 0);
-}
-
-// Started without an instrument there are no weights: every curve is black.
-TEST_F(SharedConversionsTest, TrisIntegratesOnlyOnceTheWeightsAreLoaded) {
-    w().refl.fill(100);
-    float X = -1, Y = -1, Z = -1;
-    w().tris(X, Y, Z);
-    EXPECT_TRUE(X == 0 && Y == 0 && Z == 0);
-    w().getweights();
-    w().tris(X, Y, Z);
-    EXPECT_TRUE(std::fabs(X - 98.074f) < 2e-4 && std::fabs(Y - 100) < 2e-4 && std::fabs(Z - 118.230f) < 2e-4);
 }
 
 }  // namespace tintara::testkit

@@ -7,7 +7,6 @@
 
 namespace tintara::testkit {
 
-namespace {
 class StartUpFilesTest : public MainWindowTest {
 protected:
     std::string startWithoutShippedData() {
@@ -19,7 +18,6 @@ protected:
     std::string notRead(const std::string& what) { return "Configuration not read: " + config().string() + what; }
     std::filesystem::path config() const { return folder.path() / "zol.cfg"; }
 };
-}  // namespace
 
 // The shipped file has 34 numbers to a line; one line given twice is used up
 // to the numbers the table needs.
