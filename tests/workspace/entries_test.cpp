@@ -1,7 +1,10 @@
-// The X Y Z, x y, L*a*b*, RGB and CMYK entries, under each illuminant.
+// The X Y Z, x y, L*a*b*, RGB and CMYK entries under each illuminant, at the
+// edges of the renotation data, and typed back from what the window shows.
 #include "main_window_fixture.h"
 
+#include <cmath>
 #include <functional>
+#include <map>
 
 #include "munsell/hue_notation.h"
 
@@ -15,7 +18,7 @@ class IlluminantTest : public MainWindowTest {};
 // RGB is limited to 0..255 and cut to whole numbers, and moves the bars
 // without a second conversion; white is Y of exactly 100 and takes the gamut
 // message away. CMYK inks count within 0..100 and the boxes keep them as typed.
-TEST_F(EntriesTest, RgbAndCmykEntries) {
+TEST_F(EntriesTest, RgbCmykAndXyEntries) {
     int conversions = 0;
     w().Text15[0].onChange = w().Text15[1].onChange = [&] { ++conversions; };
     enter(EntryForm::Rgb, {"300", "-5", "12.5"});
@@ -35,12 +38,10 @@ TEST_F(EntriesTest, RgbAndCmykEntries) {
         EXPECT_EQ(joined(w().Text1), rgb) << typed[0] << " " << typed[3];
         EXPECT_EQ(w().Text2[3].text(), typed[3]);
     }
-}
 
-// X = x Y / y = 19.608, Z = (1 - x - y) Y / y = 23.623; Y stays as typed.
-// Value 0 (Y = 0, Newton leaves 0 as it is) and value 0.41 (Y = 0.5) are
-// shown as 0.50, the lowest value the boxes and the value bar take.
-TEST_F(EntriesTest, XyEntryKeepsYAndVeryDarkColoursShowValueOneHalf) {
+    // X = x Y / y = 19.608, Z = (1 - x - y) Y / y = 23.623; Y stays as typed.
+    // Value 0 (Y = 0, Newton leaves 0 as it is) and value 0.41 (Y = 0.5) are
+    // shown as 0.50, the lowest value the boxes and the value bar take.
     enter(EntryForm::Xy, {"0.3101", "0.3163", "20"});
     EXPECT_EQ(joined(w().Text11), "19.61,20,23.62");
     EXPECT_EQ(w().Text12[2].text(), "0.00");  // the white: a neutral
@@ -182,6 +183,160 @@ TEST_F(IlluminantTest, AnImportedCurveIsCarriedToTheSelectedCondition) {
         EXPECT_EQ(joined(w().Text11), xyz[button]) << button;
         EXPECT_EQ(w().Text12[1].text(), "9.90") << button;
         EXPECT_LT(std::stof(w().Text12[2].text()), 0.1f) << button;
+    }
+}
+
+// The main window at the edges of the renotation data: colours outside it,
+// colours darker than value 1, and black.
+
+class DataEdgesTest : public StartedWindowTest {};
+
+// 5R 5 reaches chroma 28 (level 6 goes on to 30): 27.99 lies inside the
+// data, 28 needs the chroma-30 sample of level 5, which the data lack.
+TEST_F(DataEdgesTest, ANotationOrAColourOutsideTheDataShowsTheNotice) {
+    enter(EntryForm::Munsell, {"5R", "5", "28"});
+    // The notation stays as typed.
+    EXPECT_EQ(joined(w().Text11) + " " + joined(w().Text18) + " " + joined(w().Text1) + " " + joined(w().Text12),
+              "0.00,0.00,0.00 0.0000,0.0000 0,0,0 5R,5,28");
+    ui::Rgb swatch;
+    ASSERT_TRUE(w().Picture1.surface().pixel(5, 5, swatch));
+    EXPECT_EQ(swatch, ui::black);
+    EXPECT_EQ(w().Label19.caption() + "|" + w().Text3.text(), "Out of RGB Range|Outside the Munsell renotation data");
+
+    enter(EntryForm::Munsell, {"5R", "5", "27.99"});
+    EXPECT_EQ(w().Text3.text(), "");
+    EXPECT_EQ(w().Text11[1].text(), "19.77");  // Y of value 5
+
+    // x .7 y .1 lies far outside every cell of both levels: the boxes still
+    // receive numbers (the not-found cells', a hue within 2.5 of 0 and a chroma
+    // below 2), and the message line says so. The next colour inside the data
+    // takes the notice off, but no other message.
+    enter(EntryForm::Xyz, {"140", "20", "40"});
+    EXPECT_EQ(w().Text3.text(), "Outside the Munsell renotation data");
+    EXPECT_EQ(w().Text12[1].text(), "5.03");  // value of Y = 20: 5.0259 by bisection
+    const float H = munsell::parseHue(w().Text12[0].text()).hue, C = std::stof(w().Text12[2].text());
+    EXPECT_TRUE((H >= 0 && H <= 2.5f) || H >= 97.5f) << H;
+    EXPECT_TRUE(C >= 0 && C <= 2) << C;
+
+    enter(EntryForm::Xyz, {"19.379", "19.766", "23.347"});  // 5R 5/0
+    EXPECT_EQ(w().Text3.text(), "");
+    enter(EntryForm::Xy, {"0.7", "0.1", "20"});
+    EXPECT_EQ(w().Text3.text(), "Outside the Munsell renotation data");
+    w().Text3.setText("kqv");  // the service code
+    ASSERT_TRUE(w().Command3.visible());
+    enter(EntryForm::Rgb, {"120", "90", "60"});
+    EXPECT_EQ(w().Text3.text(), "kqv");
+    EXPECT_TRUE(w().Command3.visible());
+}
+
+// Below value 1 a colour keeps the chromaticity of value 1: 5PB 0.8/2 is
+// x .2427 y .2368 (5PB 1/2) at Y = 0.94391, so X = 0.96743, Z = 2.07477; its
+// display RGB, worked by hand, is 25, 30, 41.
+TEST_F(DataEdgesTest, ColoursDarkerThanValueOneConvertBothWays) {
+    enter(EntryForm::Munsell, {"5PB", "0.8", "2"});
+    EXPECT_EQ(joined(w().Text11) + " " + joined(w().Text1) + w().Text3.text() + w().Label19.caption(),
+              "0.97,0.94,2.07 25,30,41");
+
+    // RGB 10 20 30 is X, Y, Z 0.34, 0.35, 0.98 (x .2036 y .2096), value 0.30,
+    // shown at the floor of 0.50; the bilinear cell of 2.5PB..5PB, chroma 2..4
+    // of value 1 inverted by hand puts it at 2.04PB, chroma 3.32.
+    enter(EntryForm::Rgb, {"10", "20", "30"});
+    EXPECT_EQ(joined(w().Text11) + " " + joined(w().Text12) + w().Text3.text(), "0.34,0.35,0.98 2.04PB,0.50,3.32");
+}
+
+// Black has no chromaticity: whichever way it comes, the window shows the
+// neutral black, .00R 0.50/0.00 with x and y .0000 and the Munsell bars at
+// 0, 1, 0, instead of the previous colour's notation.
+TEST_F(DataEdgesTest, BlackShowsTheNeutralBlack) {
+    const struct {
+        const char* how;
+        EntryForm form;
+        std::vector<std::string> values;
+        const char* gamut;
+    } blacks[] = {
+        {"RGB", EntryForm::Rgb, {"0", "0", "0"}, ""},
+        {"CMYK", EntryForm::Cmyk, {"0", "0", "0", "100"}, ""},
+        {"XYZ", EntryForm::Xyz, {"0", "0", "0"}, "Out of RGB Range"},
+        {"x y", EntryForm::Xy, {"0.3", "0.3", "0"}, "Out of RGB Range"},
+        {"L*a*b*", EntryForm::Lab, {"-16", "0", "0"}, "Out of RGB Range"},
+    };
+    for (int condition = 0; condition < 3; ++condition) {
+        w().Option1[condition].select();
+        for (const auto& k : blacks) {
+            SCOPED_TRACE(testing::Message() << k.how << " under " << condition);
+            enter(EntryForm::Xyz, {"140", "20", "40"});  // a colour with a notice and chroma
+            enter(k.form, k.values);
+            EXPECT_EQ(w().refusal() + w().Text3.text() + joined(w().Text12) + " " + joined(w().Text18) + " " +
+                          joined(w().Text1) + w().Label19.caption(),
+                      std::string(".00R,0.50,0.00 .0000,.0000 0,0,0") + k.gamut);
+            EXPECT_EQ(munsellBars(), (std::vector<int>{0, 1, 0}));
+        }
+    }
+    // A faint colour is not black: x .2 y .2 lies at 2.90PB, chroma 3.62, on
+    // value 1 (inverted by hand as above).
+    w().Option1[0].select();
+    enter(EntryForm::Xyz, {"0.01", "0.01", "0.03"});
+    EXPECT_EQ(joined(w().Text12), "2.90PB,0.50,3.62");
+}
+
+// What a person relies on under every illuminant: typing back any form the
+// main window shows (x y, L*a*b*, RGB, CMYK) gives the same colour again,
+// within the rounding of what is shown, against the colour its XYZ boxes
+// give. (The notation found from XYZ and back is the Munsell engine's round
+// trip, proven in its own tests.)
+
+class RetypingTest : public StartedWindowTest {
+protected:
+    std::map<std::string, std::string> shown() {
+        const auto fields = workspace::shownFields(w());
+        return {fields.begin(), fields.end()};
+    }
+    // The value, and the point in the hue-chroma plane in chroma units (near a
+    // neutral the hue may swing while the colour hardly moves).
+    std::array<double, 3> notation() {
+        const double h = munsell::parseHue(w().Text12[0].text()).hue * M_PI / 50, c = std::stod(w().Text12[2].text());
+        return {std::stod(w().Text12[1].text()), c * std::cos(h), c * std::sin(h)};
+    }
+};
+
+// Four decimals of x and y move a colour by up to 0.00005 in each; L*a*b* to
+// two decimals by under 0.01 in L*, a* and b*, and under C the fixed white the
+// entry reads against (98.04, 118.1) adds a few hundredths; the RGB boxes show
+// components cut to whole numbers, up to one step below the colour; the CMYK
+// boxes show inks cut to whole percentages after the black is taken out, so
+// the colour typed back is up to six steps lighter in R, G and B (255 times 2
+// percent, and the cut components), more than a unit of chroma near black.
+// A light, a mid and a dark colour, one outside the display.
+TEST_F(RetypingTest, EveryShownFormTypedBackGivesTheSameColourUnderEachCondition) {
+    const struct {
+        EntryForm form;
+        std::vector<const char*> boxes;
+        double valueBound, hueChromaBound;
+    } forms[] = {{EntryForm::Xy, {"xy.x", "xy.y", "xyz.Y"}, 0.005, 0.09},
+                 {EntryForm::Lab, {"lab.L", "lab.a", "lab.b"}, 0.015, 0.07},
+                 {EntryForm::Rgb, {"rgb.R", "rgb.G", "rgb.B"}, 0.05, 0.2},
+                 {EntryForm::Cmyk, {"cmyk.C", "cmyk.M", "cmyk.Y", "cmyk.K"}, 0.3, 1.5}};
+    const std::vector<std::string> starts[] = {
+        {"5.6R", "6.1", "6.2"}, {"7.5GY", "8", "4"}, {"2.5PB", "3", "8"}, {"5P", "2", "3"}, {"5G", "5", "14"}};
+    for (int c = 0; c < 3; ++c) {
+        w().Option1[c].select();
+        for (const auto& start : starts) {
+            enter(EntryForm::Munsell, start);
+            auto first = shown();
+            enter(EntryForm::Xyz, {first["xyz.X"], first["xyz.Y"], first["xyz.Z"]});
+            const auto reference = notation();
+            for (const auto& f : forms) {
+                if (f.form >= EntryForm::Rgb && !first["message"].empty()) continue;
+                std::vector<std::string> typed;
+                for (const char* box : f.boxes) typed.push_back(first[box]);
+                enter(f.form, typed);
+                const auto got = notation();
+                SCOPED_TRACE(testing::Message() << typed[0] << " from " << start[0] << " under " << c);
+                EXPECT_NEAR(got[0], reference[0], f.valueBound);
+                EXPECT_LE(std::hypot(got[1] - reference[1], got[2] - reference[2]), f.hueChromaBound);
+                if (f.form == EntryForm::Cmyk) EXPECT_LE(std::stoi(shown()["rgb.R"]) - std::stoi(first["rgb.R"]), 6);
+            }
+        }
     }
 }
 

