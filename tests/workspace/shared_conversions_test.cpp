@@ -15,8 +15,7 @@ TEST_F(SharedConversionsTest, XyzlabRaisesTheCallersValuesLabxyzLeavesThemOnARef
     float X = 0, Y = -3, Z = 0.02f, L = 0, a = 0, b = 0;
     w().xyzlab(X, Y, Z, L, a, b);  // against the D65/10 white
     EXPECT_TRUE(X == 0.01f && Y == 0.01f && Z == 0.02f);
-    EXPECT_NEAR(L, 0.090329, 2e-5);
-    EXPECT_NEAR(b, -0.134538, 2e-5);
+    EXPECT_TRUE(std::fabs(L - 0.090329) < 2e-5 && std::fabs(b + 0.134538) < 2e-5) << L << " " << b;
     ASSERT_TRUE(w().labxyz(X, Y, Z, 50, 20, -30));  // the C white whatever the illuminant
     EXPECT_FALSE(w().labxyz(X, Y, Z, -17, 0, 0));
     EXPECT_NEAR(Z, 43.89092, 5e-5);
@@ -49,8 +48,7 @@ TEST_F(SharedConversionsTest, AdaptationThroughTheWindow) {
     w().Option1[1].select();
     float X = 40, Y = 30, Z = 20, x = 0, y = 0;
     w().xyzconvert("F", X, Y, Z, x, y);
-    EXPECT_NEAR(Z, 13.94008, 1e-4);
-    EXPECT_NEAR(x, 40.80492 / (40.80492 + 30.47323 + 13.94008), 1e-6);
+    EXPECT_TRUE(std::fabs(Z - 13.94008) < 1e-4 && std::fabs(x - 40.80492 / (40.80492 + 30.47323 + 13.94008)) < 1e-6);
     w().xyzconvert("B", X, Y, Z, x, y);
     EXPECT_NEAR(Z, 20, 2e-4);
 }
@@ -58,8 +56,7 @@ TEST_F(SharedConversionsTest, AdaptationThroughTheWindow) {
 TEST_F(SharedConversionsTest, MunsellThroughTheWindow) {
     float V = 10, X = 0, Y = 0, Z = 0, x = -7, y = -7;
     ASSERT_TRUE(w().mun2xyz(12.3f, V, 3, X, Y, Z, x, y));
-    EXPECT_EQ(V, 9.5f);  // lowered in the caller's variable
-    EXPECT_NEAR(Y, 90.00919, 1e-4);
+    EXPECT_TRUE(V == 9.5f && std::fabs(Y - 90.00919) < 1e-4) << V << " " << Y;  // V lowered for the caller
     const float keptX = x;
     EXPECT_FALSE(w().mun2xyz(5, V, 40, X, Y, Z, x, y));  // outside the data
     EXPECT_TRUE(X == 0 && Y == 0 && Z == 0 && x == keptX);
@@ -70,8 +67,7 @@ TEST_F(SharedConversionsTest, MunsellThroughTheWindow) {
     EXPECT_TRUE(S == "2.5BG" && H == 52.5f && headless.dialogs.shown.empty());
     S = "5x";
     w().converth(S, H);
-    EXPECT_EQ(H, 105.0f);
-    EXPECT_EQ(headless.dialogs.messages(), std::vector<std::string>{"Format Error"});
+    EXPECT_TRUE(H == 105.0f && headless.dialogs.messages() == std::vector<std::string>{"Format Error"});
 
     float C = 0;
     Y = 19.76612f;  // 5PB 5/10 under C
