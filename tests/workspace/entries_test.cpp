@@ -112,14 +112,11 @@ TEST_F(EntriesTest, EveryEntryPathClearsTheGamutMessage) {
     auto typing = [this](EntryForm form, std::vector<std::string> values) {
         return [this, form, values](workspace::Form1&) { enter(form, values); };
     };
-    auto moving = [](ui::ScrollBar workspace::Form1::*bar, int a, int b) {
-        return [=](workspace::Form1& f) { (f.*bar).setValue((f.*bar).value() == a ? b : a); };
-    };
     const std::pair<const char*, std::function<void(workspace::Form1&)>> paths[] = {
         {"Munsell", typing(EntryForm::Munsell, {"5R", "5", "4"})},
         {"RGB", typing(EntryForm::Rgb, {"120", "90", "60"})},
         {"CMYK", typing(EntryForm::Cmyk, {"10", "20", "30", "0"})},
-        {"R bar", moving(&workspace::Form1::VScroll4, 120, 130)},
+        {"R bar", [](auto& f) { f.VScroll4.setValue(f.VScroll4.value() == 120 ? 130 : 120); }},
         {"illuminant", [](auto& f) { f.Option1[2].select(); }},
         {"gamma", [](auto& f) { f.VScroll8.setValue(25); }},
         {"swatch",
