@@ -112,8 +112,8 @@ TEST_F(PaletteTest, TheFileIsAskedForOnceTheTagEachTime) {
     const std::string both = first + R"("03-07-2026","23:59:58","b",)" + startUpFields + "\r\n";
     EXPECT_EQ(folder.read("mine.csv"), both);
     save({"FILE", "two.CSV", "c"});  // an extension typed is kept
-    EXPECT_EQ(w().paletteFile, "two.CSV");
-    EXPECT_EQ(folder.read("two.CSV"), R"("03-07-2026","23:59:58","c",)" + startUpFields + "\r\n");
+    EXPECT_EQ(w().paletteFile + ": " + folder.read("two.CSV"),
+              R"(two.CSV: "03-07-2026","23:59:58","c",)" + startUpFields + "\r\n");
     EXPECT_EQ(folder.read("mine.csv"), both);
 
     w().paletteFile.clear();
@@ -139,8 +139,8 @@ TEST_F(PaletteTest, RgbBoxesAreLimitedUnwritableFileIsReportedAndRgbTextMustBeNu
     const auto shownBefore = headless.dialogs.shown.size();
     w().Text1[1].setText("abc");
     w().Command11.click();
-    EXPECT_EQ(headless.dialogs.shown.size(), shownBefore);
     EXPECT_EQ(w().Text3.text(), "R, G and B must be numbers to save the colour to the palette");
+    EXPECT_EQ(headless.dialogs.shown.size(), shownBefore);  // refused before any question
 }
 
 // A palette whose last line has no end, as another program may leave it.

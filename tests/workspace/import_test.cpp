@@ -85,14 +85,12 @@ TEST_F(ImportTest, AMissingOrEmptyInputOrNoTypeOrNoFileLeavesThePreviousOutputAl
     EXPECT_EQ(lastMessage(), "File not found: " + at("steps.txt"));
     folder.write("steps.txt", crlf({"", "  \t"}));
     pressImport("3");
-    EXPECT_EQ(lastMessage(), "File not found");
-    EXPECT_EQ(headless.dialogs.shown.back().title, "Import steps.txt");
+    EXPECT_EQ(headless.dialogs.shown.back().title + ": " + lastMessage(), "Import steps.txt: File not found");
     EXPECT_EQ(folder.read("stepsMUNSELL.txt"), "previous");
     folder.write("RHScolorsMUNSELL.txt", "previous");
     pressImport("2");
     EXPECT_EQ(lastMessage(), "File not found: " + at("RHScolors.txt"));
-    EXPECT_EQ(folder.read("RHScolorsMUNSELL.txt"), "previous");
-    EXPECT_FALSE(w().chartMode);
+    EXPECT_TRUE(folder.read("RHScolorsMUNSELL.txt") == "previous" && !w().chartMode);
 
     // An answer that names no type, or the question cancelled, does nothing; a
     // cancelled file dialog ends the import with a note.
@@ -102,14 +100,11 @@ TEST_F(ImportTest, AMissingOrEmptyInputOrNoTypeOrNoFileLeavesThePreviousOutputAl
     w().import.click();  // the question cancelled
     EXPECT_EQ(headless.dialogs.shown.size(), 5u);
     for (const auto& d : headless.dialogs.shown) EXPECT_EQ(d.prompt, "Type import");
-    EXPECT_EQ(headless.dialogs.shown[0].title, "");
-    EXPECT_EQ(files(), 3);
-    EXPECT_EQ(w().Text3.text(), "kqv");
+    EXPECT_TRUE(headless.dialogs.shown[0].title.empty() && files() == 3 && w().Text3.text() == "kqv");
 
     pressImport("0");
     EXPECT_EQ(w().Text3.text(), "Import: no file was chosen");
-    EXPECT_EQ(files(), 3);
-    EXPECT_FALSE(w().serviceOutcome().completed);
+    EXPECT_TRUE(files() == 3 && !w().serviceOutcome().completed);
 }
 
 // Outside chart mode an out-of-gamut colour comes back black, with the inks of
@@ -221,8 +216,8 @@ TEST_F(ImportTest, XyzSamplesGoToThePaletteWithTheirTagsOnceOneIsNamed) {
     EXPECT_THAT(palette, HasSubstr(R"("03-07-2026","09:05:04","brick","5.00R","4.00","14.00","22.50974",)"));
     EXPECT_THAT(palette, HasSubstr(R"("09:05:04","nothing",".00R","0.50","0.00",)"));
     EXPECT_EQ(std::count(palette.begin(), palette.end(), '\n'), 3);
-    EXPECT_EQ(headless.dialogs.shown.size(), 3u);  // the type, the file and the palette name, once
-    EXPECT_EQ(messages(), std::vector<std::string>{});
+    // The type, the file and the palette name, once.
+    EXPECT_TRUE(headless.dialogs.shown.size() == 3u && messages().empty());
 }
 
 TEST_F(ImportTest, AWriteThatFailsPartWayLeavesThePreviousOutputWholeAndLabRowsAreNumbered) {
@@ -266,8 +261,7 @@ TEST_F(ImportTest, StopEndsALongImportAndTheWindowComesBackAsItWas) {
     pressImport("0");
     EXPECT_EQ(progress, "Importing big.csv: line 101 of 301 Stop locked");
     EXPECT_EQ(w().Text3.text(), "Import stopped at line 152 of big.csv; no tempOUT.txt was written.");
-    EXPECT_EQ(files(), 1);  // no tempOUT.txt
-    EXPECT_TRUE(!w().stopImport.visible() && w().Option1[2].enabled() && w().Check1.enabled() &&
+    EXPECT_TRUE(files() == 1 && !w().stopImport.visible() && w().Option1[2].enabled() && w().Check1.enabled() &&
                 w().Command3.enabled());
     EXPECT_EQ(w().serviceOutcome().converted, 150);
 }
@@ -321,8 +315,8 @@ TEST_F(TableTest, AFailedWriteSaysSoInsteadOfDoneAndAWholeOneIsDoneWithTheWindow
     EXPECT_THAT(row(" 65 \t5.00B\t 5 \t 10 \t"), testing::EndsWith("\t0\t136\t177"));
     EXPECT_EQ(workspace::shownFields(w()), before);
     EXPECT_EQ(chart.drawn, 1);  // when it was ticked
-    EXPECT_TRUE(!w().chartMode && w().serviceOutcome().completed && w().serviceOutcome().converted > 5000);
-    EXPECT_EQ(files(), 1);
+    EXPECT_TRUE(!w().chartMode && w().serviceOutcome().completed && w().serviceOutcome().converted > 5000 &&
+                files() == 1);
     w().setCompanions(companions.get());
 }
 

@@ -27,8 +27,8 @@ TEST_F(SharedConversionsTest, XyzrgbLeavesTheWorkingValuesAndChartModeLeavesTheW
     std::int16_t R = -1, G = -1, B = -1;
     float X = 35, Y = 45, Z = 60;  // the cyan of the display tests, under C
     w().xyzrgb(R, G, B, X, Y, Z);
-    EXPECT_TRUE(R == 101 && G == 192 && B == 187);
-    EXPECT_TRUE(std::fabs(X - 0.3391976f) < 1e-7 && Y == 0.45f && std::fabs(Z - 0.5525562f) < 1e-7);
+    EXPECT_TRUE(R == 101 && G == 192 && B == 187 && std::fabs(X - 0.3391976f) < 1e-7 && Y == 0.45f &&
+                std::fabs(Z - 0.5525562f) < 1e-7);
     X = 80, Y = 30, Z = 5;  // outside the display: clamped, not zeroed, in chart mode
     w().xyzrgb(R, G, B, X, Y, Z);
     EXPECT_TRUE(R == 255 && G == 0 && w().outOfGamut());
