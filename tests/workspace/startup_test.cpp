@@ -22,23 +22,19 @@ TEST_F(StartupTest, WithoutConfigurationComesUpWithDefaultsAndEachIlluminantShow
     expectVisible({&w().Command8, &w().Text8, &w().Picture3, &w().Command3, &w().import, &w().VScroll7}, false);
     expectVisible({&w().Command7, &w().Label3, &w().Text4, &w().Check2, &w().Frame2}, true);
     // The weights are not loaded: every curve integrates to zero.
-    EXPECT_EQ(w().Command8.caption(), "Measure");
-    EXPECT_TRUE(w().weights().Y[21] == 0.0f && !w().deltaMode() && headless.beeper.beeps == 1);
+    EXPECT_TRUE(w().Command8.caption() == "Measure" && w().weights().Y[21] == 0.0f && !w().deltaMode() &&
+                headless.beeper.beeps == 1);
     const auto first = workspace::shownFields(w());
     const struct {
         int button;
-        const char *caption, *xyz, *xy, *lab, *rgb;
+        const char *xyz, *xy, *lab, *rgb;
     } cases[] = {
-        {0, "illuminant C  2\u00b0 Observer ", "37.80,31.23,26.51", "0.3956,0.3269", "62.70,24.64,14.18",
-         "199,133,126"},
-        {2, "Illuminant D65  10\u00b0 Observer ", "36.86,31.17,24.07", "0.4002,0.3385", "62.65,25.89,14.10",
-         "201,132,126"},
-        {1, "illuminant D5000 2\u00b0 Observer ", "38.16,31.55,18.49", "0.4327,0.3577", "62.97,26.72,14.66",
-         "204,132,126"},
+        {0, "37.80,31.23,26.51", "0.3956,0.3269", "62.70,24.64,14.18", "199,133,126"},
+        {2, "36.86,31.17,24.07", "0.4002,0.3385", "62.65,25.89,14.10", "201,132,126"},
+        {1, "38.16,31.55,18.49", "0.4327,0.3577", "62.97,26.72,14.66", "204,132,126"},
     };
     for (const auto& k : cases) {
         w().Option1[k.button].select();
-        EXPECT_EQ(w().Label1.caption(), k.caption);
         EXPECT_EQ(joined(w().Text12) + " " + joined(w().Text11) + " " + joined(w().Text18) + " " + joined(w().Text15) +
                       " " + joined(w().Text1) + w().Label19.caption() + w().Text3.text(),
                   std::string("5.6R,6.1,6.2 ") + k.xyz + " " + k.xy + " " + k.lab + " " + k.rgb)
@@ -166,11 +162,6 @@ TEST_F(StartUpFilesTest, FailedConfigurationWriteKeepsTheFileAndSaysSo) {
 
 class MeasureTest : public ::testing::Test {
 protected:
-    void start(const std::string& config) {
-        folder.write("zol.cfg", config);
-        window = startedWindow(headless, folder.path());
-        headless.clock.advanceOnRead(0.01);
-    }
     workspace::Form1& w() { return *window; }
 
     // A Color-Eye 7000 answer: status, then 40 seven-character fields 10 apart.
@@ -191,7 +182,9 @@ protected:
 // 50 % curve is half of what the weights add up to (98.074, 100, 118.230), to
 // two decimals: a neutral grey.
 TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourOnlyForANewReading) {
-    start("CE7000\r\n 2 \r\n");
+    folder.write("zol.cfg", "CE7000\r\n 2 \r\n");
+    window = startedWindow(headless, folder.path());
+    headless.clock.advanceOnRead(0.01);
     const auto before = workspace::shownFields(w());
     w().Command8.click();
     EXPECT_EQ(workspace::shownFields(w()), before);
