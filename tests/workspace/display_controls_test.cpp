@@ -24,6 +24,9 @@ TEST_F(DisplayControlsTest, GammaBoxAndBarKeepEachOtherInStep) {
         w().Text5.setText(ignored);
         EXPECT_EQ(std::to_string(w().VScroll8.value()) + " " + w().Text1[0].text(), "23 202") << ignored;
     }
+    // What scripts type goes through the same range, on both sides of its top.
+    EXPECT_TRUE(!workspace::typeGamma(w(), "3.01") && w().VScroll8.value() == 23);
+    EXPECT_TRUE(workspace::typeGamma(w(), "3") && w().VScroll8.value() == 30);
 }
 
 TEST_F(DisplayControlsTest, WhiteBalanceTintsTheWindowWithoutReconverting) {

@@ -111,13 +111,13 @@ TEST_F(EntriesTest, EveryEntryPathClearsTheGamutMessage) {
         {"RGB", typing(EntryForm::Rgb, {"120", "90", "60"})},
         {"CMYK", typing(EntryForm::Cmyk, {"10", "20", "30", "0"})},
         {"R bar", [](auto& f) { f.VScroll4.setValue(f.VScroll4.value() == 120 ? 130 : 120); }},
-        {"illuminant", [](auto& f) { f.Option1[2].select(); }},
-        {"gamma", [](auto& f) { f.VScroll8.setValue(25); }},
         {"swatch",
          [](auto& f) {
              f.Picture1.fill(ui::Rgb{120, 90, 60});
              f.Picture1.mouseDown(ui::MouseButton::Left, 0, 300, 300);
          }},
+        {"illuminant", [](auto& f) { f.Option1[2].select(); }},
+        {"gamma", [](auto& f) { f.VScroll8.setValue(25); }},
     };
     for (const auto& [path, change] : paths) {
         enter(EntryForm::Xyz, {"80", "30", "5"});
@@ -125,8 +125,6 @@ TEST_F(EntriesTest, EveryEntryPathClearsTheGamutMessage) {
         for (int i = 0; i < 3; ++i) w().Text12[i].setText(std::vector<std::string>{"5R", "5", "4"}[i]);
         change(w());
         EXPECT_TRUE(w().Label19.caption().empty() && !w().outOfGamut()) << path;
-        w().Option1[0].select();
-        w().VScroll8.setValue(22);
     }
 }
 
