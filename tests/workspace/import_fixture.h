@@ -68,7 +68,6 @@ protected:
         const auto shown = headless.dialogs.messages();
         return shown.empty() ? "(none)" : shown.back();
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(folder.path() / name); }
     // Files in the working folder: a temporary output left behind shows here.
     int files() const { return int(std::distance(std::filesystem::directory_iterator(folder.path()), {})); }
 };

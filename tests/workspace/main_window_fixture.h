@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "ui/headless/headless_platform.h"
 #include "windows/window_set.h"
 #include "workspace/form1.h"
+#include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
 
@@ -78,11 +80,19 @@ protected:
         EXPECT_TRUE(window->Form_Load(error)) << error;
     }
     workspace::Form1& w() { return *window; }
+    void enter(workspace::EntryForm form, std::vector<std::string> values) { workspace::typeEntry(w(), form, values); }
+    std::vector<int> munsellBars() { return {w().VScroll1.value(), w().VScroll2.value(), w().VScroll3.value()}; }
 
     ScratchFolder folder;
     ui::HeadlessPlatform headless;
     std::unique_ptr<workspace::Form1> window;
     std::unique_ptr<windows::WindowSet> companions;  // goes before the main window
+};
+
+// The window started as the programs start it, for tests that need nothing first.
+class StartedWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override { start(); }
 };
 
 }  // namespace tintara::testkit
