@@ -28,6 +28,18 @@ bool asksForHelp(const std::vector<std::string>& args) {
     return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
+using Args = std::vector<std::string>;
+
+// A command's options parsed, then the command run on them; a usage error
+// when they do not parse.
+template <class Options, class Run>
+int parsedThenRun(const Args& args, bool (*parse)(const Args&, Options&, std::string&), Run run) {
+    Options options;
+    std::string error;
+    if (!parse(args, options, error)) return usageError(error);
+    return run(options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,49 +64,22 @@ int main(int argc, char** argv) {
         std::cout << *commandHelp;
         return tintara::cli::exitDone;
     }
-    std::string error;
-    if (command == "convert" || command == "save-palette") {
-        tintara::cli::ConvertOptions options;
-        if (!tintara::cli::parseConvertOptions(args, options, error)) return usageError(error);
-        return command == "convert" ? tintara::cli::runConvert(options, argv[0])
-                                    : tintara::cli::runSavePalette(options, argv[0]);
-    }
-    if (command == "measure") {
-        tintara::cli::MeasureOptions options;
-        if (!tintara::cli::parseMeasureOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runMeasure(options, argv[0]);
-    }
-    if (command == "chart") {
-        tintara::cli::ChartOptions options;
-        if (!tintara::cli::parseChartOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runChart(options, argv[0]);
-    }
-    if (command == "view") {
-        tintara::cli::ViewOptions options;
-        if (!tintara::cli::parseViewOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runView(options, argv[0]);
-    }
-    if (command == "export-palette") {
-        tintara::cli::ExportOptions options;
-        if (!tintara::cli::parseExportOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runExportPalette(options);
-    }
-    if (command == "palette-from-image") {
-        tintara::cli::PaletteFromImageOptions options;
-        if (!tintara::cli::parsePaletteFromImageOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runPaletteFromImage(options, argv[0]);
-    }
-    if (command == "image-notation") {
-        tintara::cli::ImageNotationOptions options;
-        if (!tintara::cli::parseImageNotationOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runImageNotation(options, argv[0]);
-    }
-    if (command == "import") {
-        tintara::cli::ImportOptions options;
-        if (!tintara::cli::parseImportOptions(args, options, error)) return usageError(error);
-        return tintara::cli::runImport(options, argv[0]);
-    }
-    tintara::cli::ConvertOptions options;
-    if (!tintara::cli::parseConvertOptions(args, options, error)) return usageError(error);
-    return tintara::cli::runTable(options, argv[0]);
+    namespace cli = tintara::cli;
+    const char* program = argv[0];
+    const auto with = [program](auto run) {
+        return [run, program](const auto& options) { return run(options, program); };
+    };
+    if (command == "convert") return parsedThenRun(args, cli::parseConvertOptions, with(cli::runConvert));
+    if (command == "save-palette") return parsedThenRun(args, cli::parseConvertOptions, with(cli::runSavePalette));
+    if (command == "table") return parsedThenRun(args, cli::parseConvertOptions, with(cli::runTable));
+    if (command == "measure") return parsedThenRun(args, cli::parseMeasureOptions, with(cli::runMeasure));
+    if (command == "chart") return parsedThenRun(args, cli::parseChartOptions, with(cli::runChart));
+    if (command == "view") return parsedThenRun(args, cli::parseViewOptions, with(cli::runView));
+    if (command == "export-palette") return parsedThenRun(args, cli::parseExportOptions, cli::runExportPalette);
+    if (command == "palette-from-image")
+        return parsedThenRun(args, cli::parsePaletteFromImageOptions, with(cli::runPaletteFromImage));
+    if (command == "image-notation")
+        return parsedThenRun(args, cli::parseImageNotationOptions, with(cli::runImageNotation));
+    if (command == "import") return parsedThenRun(args, cli::parseImportOptions, with(cli::runImport));
+    return usageError("unknown command " + command);
 }
