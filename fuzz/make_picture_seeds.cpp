@@ -1,7 +1,9 @@
 // Writes the picture target's seed corpus: small PNGs and JPEGs of the kinds a
 // person hands the image window (colour, grey, palette, alpha, interlaced,
 // 16 bits a channel; baseline, progressive, grey and low-quality JPEG), each a
-// few hundred bytes, so that the fuzzer starts inside every decoder path.
+// few hundred bytes, so that the fuzzer starts inside every decoder path. The
+// corpus also keeps wide_screen.gif, a GIF whose screen is larger than its frame
+// and than the limit on pixels, which must be refused as not JPEG or PNG.
 //
 //   make_picture_seeds FOLDER
 #include <QCoreApplication>

@@ -85,9 +85,18 @@ TEST_F(QtPictures, WholeFilesLoadAndDamagedMissingAndWrongOnesAreRefusedByName) 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
     write("notes.jpg", "Munsell 5R 6/8, not a picture");
     write("empty.png", "");
+    // Qt reads GIFs too, but reports a GIF's size as that of its screen, which
+    // may be far larger than its one frame and past the limit on pixels.
+    const auto gif = [](const char* screenSize) {
+        return "GIF87a" + QByteArray::fromHex(screenSize) +
+               QByteArray::fromHex("800000" "000000ffffff" "2c0000000001000100" "00" "0202440100" "3b");
+    };
+    write("small.gif", gif("01000100"));  // 1 x 1
+    write("wide.gif", gif("ffff0104"));   // 65535 x 1025
     const std::pair<const char*, const char*> cases[] = {
         {"cut.jpg", "damaged"},         {"cut.png", "damaged"},        {"notes.jpg", "not a picture"},
-        {"empty.png", "not a picture"}, {"folder.jpg", "is a folder"}, {"missing.jpg", "cannot be found"}};
+        {"empty.png", "not a picture"}, {"folder.jpg", "is a folder"}, {"missing.jpg", "cannot be found"},
+        {"wide.gif", "(JPEG or PNG)"},  {"small.gif", "(JPEG or PNG)"}};
     for (const auto& [name, why] : cases) EXPECT_NE(refusal(name).find(why), std::string::npos) << name;
 }
 

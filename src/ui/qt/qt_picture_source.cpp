@@ -85,8 +85,12 @@ std::optional<Image> QtPictureSource::loadPicture(const std::string& path, std::
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);  // a photograph taken upright is shown upright
     reader.setAllocationLimit(int(largestPixelCount * 4 / (1024 * 1024)) + 1);
+    // Only the two kinds the window offers: the other decoders Qt carries may
+    // report a size other than the one they decode (a GIF's screen is not its
+    // first frame), which would get past the limit below.
+    const QByteArray format = reader.format();
     const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid()) {
+    if ((format != "jpeg" && format != "png") || !size.isValid()) {
         error = "The file " + path + " is not a picture that can be read (JPEG or PNG)";
         return std::nullopt;
     }
@@ -94,7 +98,6 @@ std::optional<Image> QtPictureSource::loadPicture(const std::string& path, std::
         error = tooLargeMessage("The picture " + path, size);
         return std::nullopt;
     }
-    const QByteArray format = reader.format();
     const QImage picture = reader.read();
     if (picture.isNull()) {
         error = "The picture " + path + " is damaged and cannot be read: " + fromQString(reader.errorString());
