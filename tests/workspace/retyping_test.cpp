@@ -10,7 +10,6 @@
 
 #include "colorimetry/conditions.h"
 #include "munsell/hue_notation.h"
-#include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
 
@@ -94,10 +93,8 @@ struct Misses {
     }
 };
 
-class RetypingTest : public MainWindowTest {
+class RetypingTest : public StartedWindowTest {
 protected:
-    void SetUp() override { start(); }
-    void enter(EntryForm form, const std::vector<std::string>& values) { workspace::typeEntry(w(), form, values); }
     Fields shown() { return workspace::shownFields(w()); }
 };
 
