@@ -183,7 +183,9 @@ protected:
 // two decimals: a neutral grey.
 TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourOnlyForANewReading) {
     folder.write("zol.cfg", "CE7000\r\n 2 \r\n");
-    window = startedWindow(headless, folder.path());
+    window = std::make_unique<workspace::Form1>(headless.platform(), testLocations(folder.path()));
+    std::string error;
+    ASSERT_TRUE(window->Form_Load(error)) << error;
     headless.clock.advanceOnRead(0.01);
     const auto before = workspace::shownFields(w());
     w().Command8.click();
