@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <functional>
-#include <map>
 
 #include "munsell/hue_notation.h"
 
