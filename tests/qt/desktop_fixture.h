@@ -49,8 +49,9 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&views.back()->widget()));
         return *views.back();
     }
-    static QString shown(QtWindowView& in, const Control& box) {
-        return qobject_cast<QLineEdit*>(in.widgetFor(box))->text();
+    // The box's widget in the window `in` shows, the main window by default.
+    QLineEdit* edit(const Control& box, QtWindowView* in = nullptr) {
+        return qobject_cast<QLineEdit*>((in ? *in : view).widgetFor(box));
     }
 
     QTemporaryDir dir;

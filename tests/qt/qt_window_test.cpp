@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -248,14 +247,8 @@ TEST_F(QtWindow, PrintingSaysWhyItFailsAndOffersTintaraPdfWithoutAPrinter) {
     EXPECT_EQ(offered, QStringList{QDir::current().filePath(QStringLiteral("Tintara.pdf"))});
     EXPECT_EQ(over, &view.widget());
 
+    // A PDF written is proven with the main window's PRINT.
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
-    const QString named = dir.filePath(QStringLiteral("offered.pdf"));
-    platform.printer.choosePdfFile = [&](const Window&) { return named.toStdString(); };
-    const PrintOutcome printed = platform.platform().printer.printWindow(window);
-    ASSERT_TRUE(printed.ok) << printed.error;
-    EXPECT_EQ(printed.pdfFile, named.toStdString());
-    QFile file(named);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
     platform.printer.choosePdfFile = [](const Window&) { return std::optional<std::string>(); };
     const PrintOutcome declined = platform.printer.printWindow(window);
     EXPECT_TRUE(declined.ok && declined.pdfFile.empty());

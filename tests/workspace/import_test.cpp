@@ -1,24 +1,79 @@
-// The service mode: "Import", driven as a person does: the code typed into
-// the message line, the button, the type, the file dialog and the palette
-// name answered. Expected lines are written out by hand: 5R 4/14 and 5B 5/10
-// are samples of the renotation data (x, y read from it, Y from the value
-// polynomial, L*a*b* against the C white, RGB through the display matrix and
-// gamma 2.2), 5R 5/0 is the neutral at Y = 19.766.
-#include "import_fixture.h"
-
+// The service mode, driven as a person does: the code typed into the message
+// line, "Import" or "Make Table", the type, the file dialog and the palette
+// name answered, on a disk that can fill up; and files of hostile sizes where
+// the window reads outside text. Expected lines are written out by hand:
+// 5R 4/14 and 5B 5/10 are samples of the renotation data (x, y read from it,
+// Y from the value polynomial, L*a*b* against the C white, RGB through the
+// display matrix and gamma 2.2), 5R 5/0 is the neutral at Y = 19.766.
 #include <algorithm>
 
 #include <gmock/gmock.h>
 
+#include "charts/CChecker.h"
+#include "full_disk.h"
+#include "main_window_fixture.h"
+#include "viewer3d/form3.h"
+
 namespace tintara::testkit {
 namespace {
 
-const std::string brick = "22.51,12.00,4.75,41.22,59.51,30.17";    // 5R 4/14, RGB 186 38 54
-const std::string grey = "19.38,19.77,23.35,51.57,-.03,.04";       // 5R 5/0, RGB 122 122 121
-const std::string blue = "14.56,19.77,49.89,51.57,-26.50,-33.51";  // 5B 5/10, R below 0
+// Lines ended by CR LF, as the program writes them.
+std::string crlf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
 
-class ImportTest : public ServiceModeTest {
+// The tolerance chart, as it was first drawn, lowers chart mode after its own
+// conversions instead of putting it back.
+class ChartThatLowersChartMode : public workspace::CompanionWindows {
+public:
+    explicit ChartThatLowersChartMode(workspace::Form1& w) : w_(w) {}
+    bool available(workspace::Companion) const override { return true; }
+    void show(workspace::Companion) override {}
+    void hide(workspace::Companion) override {}
+    bool visible(workspace::Companion) const override { return true; }
+    void fillbook() override {}
+    void plotvalue(float) override {}
+    void MakeCTol(float, float, float) override {
+        ++drawn;
+        w_.chartMode = false;
+    }
+    void fillCC() override {}
+    void GetData(int) override {}
+    int drawn = 0;
+
+private:
+    workspace::Form1& w_;
+};
+
+class ServiceModeTest : public MainWindowTest {
 protected:
+    void SetUp() override {
+        start();
+        headless.clock.setDate({2026, 3, 7, 9, 5, 4});
+    }
+    // Typing the code into the message line shows "Import" and "Make Table".
+    void openServiceMode() {
+        w().Text3.select(0, int(w().Text3.text().size()));
+        w().Text3.type("kqv");
+        ASSERT_TRUE(w().import.visible());
+    }
+    // "Import", answering "Type import" with the code and the questions after
+    // it (the palette name) with `then`.
+    void pressImport(const std::string& code, std::initializer_list<std::string> then = {}) {
+        openServiceMode();
+        headless.dialogs.answerInput(code);
+        for (const auto& answer : then) headless.dialogs.answerInput(answer);
+        w().import.click();
+    }
+    std::vector<std::string> messages() const { return headless.dialogs.messages(); }
+    std::string lastMessage() const {
+        const auto shown = headless.dialogs.messages();
+        return shown.empty() ? "(none)" : shown.back();
+    }
+    // Files in the working folder: a temporary output left behind shows here.
+    int files() const { return int(std::distance(std::filesystem::directory_iterator(folder.path()), {})); }
     // A run that stopped: its message, and what the folder holds.
     void expectStopped(const std::string& message, int fileCount) {
         EXPECT_EQ(lastMessage(), message);
@@ -27,6 +82,12 @@ protected:
     }
     std::string at(const std::string& name) const { return (folder.path() / name).string(); }
 };
+
+const std::string brick = "22.51,12.00,4.75,41.22,59.51,30.17";    // 5R 4/14, RGB 186 38 54
+const std::string grey = "19.38,19.77,23.35,51.57,-.03,.04";       // 5R 5/0, RGB 122 122 121
+const std::string blue = "14.56,19.77,49.89,51.57,-26.50,-33.51";  // 5B 5/10, R below 0
+
+class ImportTest : public ServiceModeTest {};
 
 // The charts sit the run out and catch up with its last sample at the end; a
 // chart that lowers chart mode under the run changes no row, and chart mode
@@ -261,6 +322,41 @@ TEST_F(ImportTest, StopEndsALongImportAndTheWindowComesBackAsItWas) {
     EXPECT_EQ(w().serviceOutcome().converted, 150);
 }
 
+// Files of hostile sizes are refused without being read whole (they are
+// sparse: a read of the whole would take a gigabyte of memory).
+class HostileSizesTest : public ServiceModeTest {
+protected:
+    void gigabyteFile(const std::string& name) {
+        folder.write(name, "");
+        std::filesystem::resize_file(folder.path() / name, std::uintmax_t(1) << 30);
+    }
+};
+
+TEST_F(HostileSizesTest, AGigabyteSampleFileIsRefusedWithItsSizeAndThePreviousOutputStays) {
+    folder.write("stepsMUNSELL.txt", "previous");
+    gigabyteFile("steps.txt");
+    pressImport("3");
+    EXPECT_EQ(lastMessage(), at("steps.txt") + " holds 1024 MB; a sample file is at most 64 MB. Nothing was imported.");
+    EXPECT_EQ(folder.read("stepsMUNSELL.txt"), "previous");
+    EXPECT_FALSE(w().chartMode);
+}
+
+TEST_F(HostileSizesTest, AGigabyteLastPaletteIsNoNameAndTheViewerOpensTheDefault) {
+    gigabyteFile("LastPalette.txt");
+    folder.write("newpalette2.csv",
+                 "\"12-06-2026\",\"09:30:00\",\"brick\",\"5R\",\"4\",\"10\",1,2,3,4,5,6,7,8,9,1,2,3,4\r\n");
+    w().Check7.click();
+    EXPECT_EQ(companions->paletteViewer().tables().palCount, 1);
+    EXPECT_EQ(companions->paletteViewer().Text1.text(), "Loaded Palette newpalette2.csv");
+}
+
+TEST_F(HostileSizesTest, AGigabyteColorCheckerFileLeavesTheChartEmptyAndSaysWhy) {
+    gigabyteFile("ccnames.csv");
+    w().Check5.click();
+    EXPECT_EQ(companions->colorChecker().Label2.caption(), at("ccnames.csv") + " is larger than 1048576 bytes");
+    EXPECT_TRUE(companions->colorChecker().Shape1[0].empty);
+}
+
 // "Make Table" of the service mode: the file under the window's illuminant,
 // "Done" once it is whole, nothing else in the window touched. The line is the
 // neutral at value 1 worked out by hand (Y = 1.2101 from the value polynomial,
@@ -285,7 +381,7 @@ TEST_F(TableTest, AFailedWriteSaysSoInsteadOfDoneAndAWholeOneIsDoneWithTheWindow
     w().writeSeam = &disk;
     openServiceMode();
     w().Command3.click();
-    EXPECT_EQ(messages(), std::vector<std::string>{"Could not write " + (folder.path() / "muntable2.prn").string() +
+    EXPECT_EQ(messages(), std::vector<std::string>{"Could not write " + at("muntable2.prn") +
                                                    ": No space left on device. The previous muntable2.prn keeps what "
                                                    "it held."});
     EXPECT_EQ(folder.read("muntable2.prn"), "previous");

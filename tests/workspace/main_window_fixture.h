@@ -47,15 +47,6 @@ inline workspace::FileLocations testLocations(const std::filesystem::path& folde
     return workspace::FileLocations{folder, {std::filesystem::path(TINTARA_SOURCE_DIR) / "data"}};
 }
 
-// A main window started in `folder`, with the shipped data beside it.
-inline std::unique_ptr<workspace::Form1> startedWindow(ui::HeadlessPlatform& platform,
-                                                       const std::filesystem::path& folder) {
-    auto window = std::make_unique<workspace::Form1>(platform.platform(), testLocations(folder));
-    std::string error;
-    EXPECT_TRUE(window->Form_Load(error)) << error;
-    return window;
-}
-
 // The texts of a set of boxes, joined by commas: "255,0,12".
 inline std::string joined(const ui::ControlArray<ui::TextBox>& boxes) {
     std::string out;
@@ -82,6 +73,7 @@ protected:
     workspace::Form1& w() { return *window; }
     void enter(workspace::EntryForm form, std::vector<std::string> values) { workspace::typeEntry(w(), form, values); }
     std::vector<int> munsellBars() { return {w().VScroll1.value(), w().VScroll2.value(), w().VScroll3.value()}; }
+    std::vector<int> rgbBars() { return {w().VScroll4.value(), w().VScroll5.value(), w().VScroll6.value()}; }
 
     ScratchFolder folder;
     ui::HeadlessPlatform headless;

@@ -6,11 +6,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <random>
 
 #include "colorimetry/conditions.h"
 #include "munsell/hue_notation.h"
-#include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
 
@@ -18,24 +18,17 @@ using workspace::EntryForm;
 
 namespace {
 
-using Fields = std::vector<std::pair<std::string, std::string>>;
+// The shown fields by name; a name the window does not show throws.
+using Fields = std::map<std::string, std::string>;
 
-const std::string& field(const Fields& fields, const std::string& name) {
-    for (const auto& [n, text] : fields)
-        if (n == name) return text;
-    static const std::string none;
-    ADD_FAILURE() << "no field " << name;
-    return none;
-}
-
-double number(const Fields& fields, const std::string& name) { return std::stod(field(fields, name)); }
+double number(const Fields& fields, const std::string& name) { return std::stod(fields.at(name)); }
 
 struct Notation {
     double hue, value, chroma;
 };
 
 Notation notationOf(const Fields& f) {
-    return {munsell::parseHue(field(f, "munsell.hue")).hue, number(f, "munsell.value"), number(f, "munsell.chroma")};
+    return {munsell::parseHue(f.at("munsell.hue")).hue, number(f, "munsell.value"), number(f, "munsell.chroma")};
 }
 
 // Distance in the hue-chroma plane, in chroma units: near a neutral the hue
@@ -94,21 +87,18 @@ struct Misses {
     }
 };
 
-class RetypingTest : public MainWindowTest {
+class RetypingTest : public StartedWindowTest {
 protected:
-    void SetUp() override { start(); }
-    void enter(EntryForm form, const std::vector<std::string>& values) { workspace::typeEntry(w(), form, values); }
-    Fields shown() { return workspace::shownFields(w()); }
+    Fields shown() {
+        const auto fields = workspace::shownFields(w());
+        return Fields(fields.begin(), fields.end());
+    }
 };
 
 struct Start {
     EntryForm form;
     std::vector<std::string> values;
-    std::string text() const {
-        std::string out;
-        for (const auto& v : values) out += (out.empty() ? "" : " ") + v;
-        return out;
-    }
+    std::string text() const { return values[0] + " " + values[1] + " " + values[2]; }
 };
 
 std::string twoDecimals(double v) {
@@ -163,15 +153,15 @@ TEST_F(RetypingTest, EveryShownFormTypedBackGivesTheSameColourUnderEachCondition
                 continue;
             }
             const Fields first = shown();
-            const bool displayable = field(first, "message").empty();
+            const bool displayable = first.at("message").empty();
             // The notation of the colour as the XYZ boxes hold it.
-            enter(EntryForm::Xyz, {field(first, "xyz.X"), field(first, "xyz.Y"), field(first, "xyz.Z")});
+            enter(EntryForm::Xyz, {first.at("xyz.X"), first.at("xyz.Y"), first.at("xyz.Z")});
             const Notation reference = notationOf(shown());
             if (start.form == EntryForm::Munsell) {
                 notationBack.add(reference, notationOf(first), start.text());
             } else {
-                EXPECT_EQ(field(shown(), "munsell.hue"), field(first, "munsell.hue")) << start.text();
-                EXPECT_EQ(field(shown(), "munsell.chroma"), field(first, "munsell.chroma")) << start.text();
+                EXPECT_EQ(shown().at("munsell.hue"), first.at("munsell.hue")) << start.text();
+                EXPECT_EQ(shown().at("munsell.chroma"), first.at("munsell.chroma")) << start.text();
             }
             for (std::size_t f = 0; f < std::size(retyped); ++f) {
                 const Form& form = retyped[f];
@@ -179,7 +169,7 @@ TEST_F(RetypingTest, EveryShownFormTypedBackGivesTheSameColourUnderEachCondition
                 if ((form.form == EntryForm::Rgb || form.form == EntryForm::Cmyk) && !displayable) continue;
                 enter(start.form, start.values);
                 std::vector<std::string> values;
-                for (const char* box : form.boxes) values.push_back(field(first, box));
+                for (const char* box : form.boxes) values.push_back(first.at(box));
                 enter(form.form, values);
                 ASSERT_EQ(w().refusal(), "") << form.name << " of " << start.text();
                 misses[f].add(notationOf(shown()), reference, start.text());

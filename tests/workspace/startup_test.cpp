@@ -162,7 +162,7 @@ TEST_F(StartUpFilesTest, FailedConfigurationWriteKeepsTheFileAndSaysSo) {
 
 class MeasureTest : public ::testing::Test {
 protected:
-    workspace::Form1& w() { return *window; }
+    workspace::Form1& w() { return window; }
 
     // A Color-Eye 7000 answer: status, then 40 seven-character fields 10 apart.
     static std::string ce7000Reply(const std::string& status) {
@@ -174,7 +174,7 @@ protected:
     ScratchFolder folder;
     ui::ScriptedSerialPort port;
     ui::HeadlessPlatform headless{port};
-    std::unique_ptr<workspace::Form1> window;
+    workspace::Form1 window{headless.platform(), testLocations(folder.path())};
 };
 
 // A silent instrument leaves the window as it was; only a new reading,
@@ -183,7 +183,8 @@ protected:
 // two decimals: a neutral grey.
 TEST_F(MeasureTest, Ce7000ReadingBecomesTheCurrentColourOnlyForANewReading) {
     folder.write("zol.cfg", "CE7000\r\n 2 \r\n");
-    window = startedWindow(headless, folder.path());
+    std::string error;
+    ASSERT_TRUE(w().Form_Load(error)) << error;
     headless.clock.advanceOnRead(0.01);
     const auto before = workspace::shownFields(w());
     w().Command8.click();

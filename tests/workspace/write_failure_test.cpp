@@ -2,13 +2,10 @@
 // part-way: the tolerance chart's "Cpalette.csv" and the viewer's
 // "LastPalette.txt". Each keeps what it held, the person is told which file
 // failed, and nothing goes on as if the file had been written.
-#include <gtest/gtest.h>
-
 #include "charts/CTol.h"
 #include "viewer3d/form3.h"
 #include "workspace/full_disk.h"
 #include "workspace/main_window_fixture.h"
-#include "workspace/typed_entry.h"
 
 namespace tintara::testkit {
 namespace {
