@@ -89,8 +89,9 @@ TEST_F(EntriesTest, EntriesThatCannotBeConvertedAreRefusedAndNothingChanges) {
         // Only the typed boxes differ; the Munsell notation, the R bar, RGB
         // and the gamut message, which no other refused form types into, stay.
         for (int i : {0, 1, 2, 11, 12, 13, 18})
-            if (form != EntryForm::Rgb || i < 11 || i > 13)
+            if (form != EntryForm::Rgb || i < 11 || i > 13) {
                 EXPECT_EQ(workspace::shownFields(w())[i], before[i]) << message;
+            }
         EXPECT_EQ(w().VScroll4.value(), 199) << message;
     }
 }
