@@ -1,6 +1,7 @@
 # Shared by the command-line test scripts: `check NAME EXPECTED ACTUAL` counts
 # a check and prints both texts when they differ; `finish` prints the tally
-# and fails the script when any check failed.
+# and fails the script when any check failed; `status COMMAND...` prints the
+# command's exit status, its output dropped, without ending the script.
 failures=0
 checks=0
 check() {
@@ -13,4 +14,11 @@ check() {
 finish() {
   echo "$((checks - failures)) of $checks checks passed"
   [ "$failures" -eq 0 ]
+}
+status() {
+  set +e
+  "$@" >/dev/null 2>&1
+  local s=$?
+  set -e
+  echo "$s"
 }

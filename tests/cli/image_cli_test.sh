@@ -9,7 +9,6 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 . "$(dirname "$0")/check.sh"
-status() { set +e; "$@" >/dev/null 2>&1; local s=$?; set -e; echo "$s"; }
 tag() { sed -n "$1p" test.csv | cut -d, -f3; }
 
 # 640 x 480 at n = 10: 64 columns of 48 blocks, column by column; a second

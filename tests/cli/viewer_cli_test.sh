@@ -8,7 +8,6 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 . "$(dirname "$0")/check.sh"
-status() { set +e; "$@" >/dev/null 2>&1; local s=$?; set -e; echo "$s"; }
 
 # A palette as the main window writes it, with a comma and quotes in names.
 "$cli" save-palette reds "Brick, old" munsell 5R 4 10 >/dev/null
